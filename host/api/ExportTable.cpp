@@ -1,0 +1,53 @@
+#include "host/api/ExportTable.h"
+
+#include <cstring>
+
+namespace host {
+namespace {
+
+#define QX_ADDRESS(Name, ...) reinterpret_cast<void*>(&Thunk<HostFn::Name>::Call),
+void* const kAddresses[] = {QX_HOST_FUNCTIONS(QX_ADDRESS, QX_ADDRESS)};
+#undef QX_ADDRESS
+
+}  // namespace
+
+ExportTable& ExportTable::Instance() {
+  static ExportTable table;
+  return table;
+}
+
+void* ExportTable::Address(HostFn id) { return kAddresses[Index(id)]; }
+
+void* ExportTable::Find(const char* name) const {
+  if (name == nullptr) return nullptr;
+  for (int i = 0; i < pdk::binding::kHostFunctionCount; ++i) {
+    if (std::strcmp(pdk::binding::kHostFunctionNames[i], name) == 0) {
+      return withheld_[i] ? nullptr : kAddresses[i];
+    }
+  }
+  return nullptr;
+}
+
+void ExportTable::Withhold(HostFn id, bool withheld) { withheld_[Index(id)] = withheld; }
+
+void ExportTable::FailNthCall(HostFn id, int nth) {
+  failAt_[Index(id)] = nth > 0 ? counts_[Index(id)] + nth : 0;
+}
+
+void ExportTable::ClearLog() { calls_.clear(); }
+
+void ExportTable::Reset() {
+  withheld_.fill(false);
+  counts_.fill(0);
+  failAt_.fill(0);
+  calls_.clear();
+}
+
+bool ExportTable::EnterCall(HostFn id) {
+  const int i = Index(id);
+  calls_.push_back(id);
+  ++counts_[i];
+  return counts_[i] != failAt_[i];
+}
+
+}  // namespace host

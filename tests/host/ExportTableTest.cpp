@@ -1,0 +1,43 @@
+#include "host/api/ExportTable.h"
+
+#include "pdk/binding/HostFunctions.h"
+#include "support/HostFixture.h"
+
+namespace {
+
+using ExportTableTest = qxtest::HostTest;
+using host::HostFn;
+constexpr std::uint32_t kVersion = 0x0F000200;
+
+TEST_F(ExportTableTest, FindsEveryFunctionByItsExportedNameOnly) {
+  for (int i = 0; i < pdk::binding::kHostFunctionCount; ++i) {
+    const auto id = static_cast<HostFn>(i);
+    EXPECT_EQ(exports().Find(pdk::binding::HostFunctionName(id)), host::ExportTable::Address(id));
+    EXPECT_NE(host::ExportTable::Address(id), nullptr);
+  }
+  EXPECT_EQ(exports().Find("LoadTGF"), nullptr);
+  EXPECT_EQ(exports().Find("FX_loadtgf"), nullptr);
+  EXPECT_EQ(exports().Find(""), nullptr);
+  EXPECT_EQ(exports().Find(nullptr), nullptr);
+}
+
+TEST_F(ExportTableTest, WithheldFunctionLooksUnexportedToTheModule) {
+  exports().Withhold(HostFn::InstToSlot);
+  EXPECT_EQ(exports().Find("FX_InstToSlot"), nullptr);
+  EXPECT_EQ(FX_InstToSlot(5, 0, kVersion), 0);  // required: the zero value, no call
+  EXPECT_EQ(FX_SlotToInst(5, 0, kVersion), 5);   // still exported: reaches the host
+  EXPECT_EQ(exports().Calls(), std::vector<HostFn>{HostFn::SlotToInst});
+}
+
+TEST_F(ExportTableTest, NthCallFailsWithoutReachingTheImplementation) {
+  exports().FailNthCall(HostFn::SlotToInst, 2);
+  EXPECT_EQ(FX_SlotToInst(3, 0, kVersion), 3);
+  EXPECT_EQ(FX_SlotToInst(3, 0, kVersion), 0);
+  EXPECT_EQ(FX_SlotToInst(3, 0, kVersion), 3);
+  EXPECT_EQ(exports().CallCount(HostFn::SlotToInst), 3);
+  exports().Reset();
+  EXPECT_EQ(exports().CallCount(HostFn::SlotToInst), 0);
+  EXPECT_TRUE(exports().Calls().empty());
+}
+
+}  // namespace
