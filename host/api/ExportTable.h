@@ -66,11 +66,11 @@ template <HostFn Id>
 struct Thunk;
 
 #define QX_QUALIFIED_SLOT_KIND(k, index) , ::pdk::kind::k
-#define QX_THUNK(Name, R, Lack, ...)                                                               \
-  template <>                                                                                      \
-  struct Thunk<HostFn::Name>                                                                       \
-      : ExportThunk<HostFn::Name, &api::Name, ::pdk::kind::R QX_MAP(QX_QUALIFIED_SLOT_KIND,       \
-                                                                    __VA_ARGS__)> {};
+#define QX_THUNK(Name, R, Lack, ...)                                                                        \
+  template <>                                                                                               \
+  struct Thunk<HostFn::Name>                                                                                \
+      : ExportThunk<HostFn::Name, &api::Name, ::pdk::kind::R QX_MAP(QX_QUALIFIED_SLOT_KIND, __VA_ARGS__)> { \
+  };
 QX_HOST_FUNCTIONS(QX_THUNK, QX_THUNK)
 #undef QX_THUNK
 #undef QX_QUALIFIED_SLOT_KIND

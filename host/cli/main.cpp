@@ -61,7 +61,8 @@ int main(int argc, char** argv) {
   std::string pluginPath = host::DefaultPluginPath();
 
   CLI::App* menu = app.add_subcommand("menu", "List the menu items the plug-in offers");
-  menu->add_option("--plugin", pluginPath, "Plug-in module file (default: the Drop 2nds module beside this program)");
+  menu->add_option("--plugin", pluginPath,
+                   "Plug-in module file (default: the Drop 2nds module beside this program)");
 
   try {
     app.parse(argc, argv);

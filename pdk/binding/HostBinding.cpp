@@ -7,8 +7,6 @@ namespace pdk::binding {
 
 BindingCell g_bindingCells[kHostFunctionCount] = {};
 
-void* ResolveHostFunction(HostFn id) {
-  return platform::FindProc(GetQuavixHandle(), HostFunctionName(id));
-}
+void* ResolveHostFunction(HostFn id) { return platform::FindProc(GetQuavixHandle(), HostFunctionName(id)); }
 
 }  // namespace pdk::binding

@@ -16,8 +16,8 @@
 namespace pdk::binding {
 
 struct BindingCell {
-  void* proc;      // the host function, empty until found
-  bool lookedUp;   // the lookup has been made, whatever its outcome
+  void* proc;     // the host function, empty until found
+  bool lookedUp;  // the lookup has been made, whatever its outcome
 };
 
 // The cells, indexed by HostFn. Constant-initialised to empty.
@@ -62,11 +62,10 @@ template <HostFn Id>
 struct HostCall;
 
 #define QX_QUALIFIED_KIND(k, index) , ::pdk::kind::k
-#define QX_HOST_CALL(Name, R, Lack, ...)                                                 \
-  template <>                                                                            \
-  struct HostCall<HostFn::Name>                                                          \
-      : Caller<HostFn::Name, ::pdk::kind::R, ::pdk::kind::Lack QX_MAP(QX_QUALIFIED_KIND, \
-                                                                      __VA_ARGS__)> {};
+#define QX_HOST_CALL(Name, R, Lack, ...) \
+  template <>                            \
+  struct HostCall<HostFn::Name>          \
+      : Caller<HostFn::Name, ::pdk::kind::R, ::pdk::kind::Lack QX_MAP(QX_QUALIFIED_KIND, __VA_ARGS__)> {};
 QX_HOST_FUNCTIONS(QX_HOST_CALL, QX_HOST_CALL)
 #undef QX_HOST_CALL
 #undef QX_QUALIFIED_KIND

@@ -16,9 +16,7 @@ short QXAPI FX_EndQuavixEdit(std::uint32_t version) {
   return HostCall<HostFn::EndQuavixEdit>::Invoke(version);
 }
 
-void QXAPI FX_CancelQuavixEdit(std::uint32_t version) {
-  HostCall<HostFn::CancelQuavixEdit>::Invoke(version);
-}
+void QXAPI FX_CancelQuavixEdit(std::uint32_t version) { HostCall<HostFn::CancelQuavixEdit>::Invoke(version); }
 
 std::int32_t QXAPI FX_StartMassEdit(std::int32_t a, std::int32_t b, std::uint32_t version) {
   return HostCall<HostFn::StartMassEdit>::Invoke(version, a, b);
@@ -28,8 +26,7 @@ std::int32_t QXAPI FX_EndMassEdit(std::int32_t a, short b, std::uint32_t version
   return HostCall<HostFn::EndMassEdit>::Invoke(version, a, b);
 }
 
-std::int32_t QXAPI FX_ShowHideDlgItem(void* dialog, std::int32_t item, short show,
-                                      std::uint32_t version) {
+std::int32_t QXAPI FX_ShowHideDlgItem(void* dialog, std::int32_t item, short show, std::uint32_t version) {
   // Older hosts have no such call, or one that does not work; there the
   // window system shows or hides the item.
   constexpr std::uint32_t kLastVersionWithoutHostCall = 0x0B01FFFF;

@@ -7,8 +7,8 @@
 using pdk::binding::HostCall;
 using pdk::binding::HostFn;
 
-EXTGF2005a* QXAPI FX_LoadTGF(unsigned short param, short slot, short measure, short layer,
-                             short loadFlag, std::uint32_t version) {
+EXTGF2005a* QXAPI FX_LoadTGF(unsigned short param, short slot, short measure, short layer, short loadFlag,
+                             std::uint32_t version) {
   return HostCall<HostFn::LoadTGF>::Invoke(version, param, slot, measure, layer, loadFlag);
 }
 

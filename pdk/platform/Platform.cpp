@@ -30,8 +30,7 @@ void* FindDialogItem(void* dialog, int item) {
 }
 
 int ShowWindowItem(void* window, int command) {
-  return g_hooks ? g_hooks->ShowWindowItem(window, command)
-                 : native::ShowWindowItem(window, command);
+  return g_hooks ? g_hooks->ShowWindowItem(window, command) : native::ShowWindowItem(window, command);
 }
 
 }  // namespace platform

@@ -41,8 +41,8 @@ TEST_F(EntryPointsTest, EnumerateOffersOneItemAtIndexZeroOrBelow) {
     std::int32_t index;  // the host's 32-bit argument, read as signed 16 bits
     std::int32_t result;
   };
-  for (const Case& c : {Case{0, 1}, Case{-1, 1}, Case{-32768, 1}, Case{1, 0}, Case{2, 0},
-                        Case{0x0000FFFF, 1}, Case{0x00010000, 1}, Case{0x00010001, 0}}) {
+  for (const Case& c : {Case{0, 1}, Case{-1, 1}, Case{-32768, 1}, Case{1, 0}, Case{2, 0}, Case{0x0000FFFF, 1},
+                        Case{0x00010000, 1}, Case{0x00010001, 0}}) {
     SCOPED_TRACE(c.index);
     EMENUITEM item;
     std::memset(&item, 0xAB, sizeof item);

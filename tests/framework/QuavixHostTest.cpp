@@ -1,5 +1,7 @@
 #include "framework/core/QuavixHost.h"
 
+#include "pdk/binding/HostFunctions.h"
+
 #include "support/HostFixture.h"
 
 namespace {
@@ -38,6 +40,23 @@ TEST_F(QuavixHostTest, HostHandleIsLookedUpOnceAndKept) {
     EXPECT_EQ(GetQuavixHandle(), expected);
     EXPECT_EQ(platform.moduleLookups, c.asked);
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Without the testing seam: the real platform layer. A test program is not
+// a host program, so nothing is found and the fixed results apply.
+TEST(RealPlatformTest, TestProgramIsNoHostAndWrappersUseTheirFixedResults) {
+  pdk::testing::ResetModuleState();
+#if defined(_WIN32)
+  EXPECT_EQ(GetQuavixHandle(), nullptr);  // neither QUAVIX.EXE nor QUADEMO.EXE is running
+#endif
+  EXPECT_EQ(FX_GetMaxLayers(0x0F000200), 4);
+  EXPECT_EQ(FX_GetTextEncoding(0x0F000200), -2);
+  EXPECT_EQ(FX_LoadTGF(0, 1, 1, 0, 1, 0x0F000200), nullptr);  // required, and safe
+  pdk::testing::ResetModuleState();
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ TEST_F(ExportTableTest, WithheldFunctionLooksUnexportedToTheModule) {
   exports().Withhold(HostFn::InstToSlot);
   EXPECT_EQ(exports().Find("FX_InstToSlot"), nullptr);
   EXPECT_EQ(FX_InstToSlot(5, 0, kVersion), 0);  // required: the zero value, no call
-  EXPECT_EQ(FX_SlotToInst(5, 0, kVersion), 5);   // still exported: reaches the host
+  EXPECT_EQ(FX_SlotToInst(5, 0, kVersion), 5);  // still exported: reaches the host
   EXPECT_EQ(exports().Calls(), std::vector<HostFn>{HostFn::SlotToInst});
 }
 

@@ -50,10 +50,21 @@ Fallback AsFallback(T value) {
   }
 }
 
-#define QX_CASE(Name, Expected, ...) \
-  FallbackCase { "FX_" #Name, [] { return AsFallback(FX_##Name(__VA_ARGS__)); }, Fallback{Expected} }
-#define QX_VOID_CASE(Name, ...) \
-  FallbackCase { "FX_" #Name, [] { FX_##Name(__VA_ARGS__); return Fallback{NoResult{}}; }, Fallback{NoResult{}} }
+#define QX_CASE(Name, Expected, ...)                                                      \
+  FallbackCase {                                                                          \
+    "FX_" #Name, [] { return AsFallback(FX_##Name(__VA_ARGS__)); }, Fallback { Expected } \
+  }
+#define QX_VOID_CASE(Name, ...)        \
+  FallbackCase {                       \
+    "FX_" #Name,                       \
+        [] {                           \
+          FX_##Name(__VA_ARGS__);      \
+          return Fallback{NoResult{}}; \
+        },                             \
+        Fallback {                     \
+      NoResult {}                      \
+    }                                  \
+  }
 
 const std::vector<FallbackCase>& FallbackCases() {
   static const std::vector<FallbackCase> cases = {
@@ -98,8 +109,8 @@ const std::vector<FallbackCase>& FallbackCases() {
       QX_CASE(SetCurrentWindow, std::int64_t{0}, nullptr, kVersion),
       QX_CASE(ProcessMidiData, std::int64_t{-1}, nullptr, kVersion),
       QX_CASE(QueryK2Slot, std::int64_t{0}, 1, 2, 3, 4, 5, 6, kVersion),
-      QX_CASE(QueryAriaSlot, std::int64_t{0}, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17,
-              18, 19, kVersion),
+      QX_CASE(QueryAriaSlot, std::int64_t{0}, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18,
+              19, kVersion),
       QX_CASE(GetCurrentPartID, std::int64_t{-1}, kVersion),
       QX_VOID_CASE(SetCurrentPartID, 1, kVersion),
       QX_VOID_CASE(SetCurrentPartInView, 1, kVersion),
@@ -167,7 +178,8 @@ TEST_F(HostBindingTest, EveryWrapperIsSafeWhenTheHostLacksItsFunction) {
   WithholdEverything();
 #define QX_ZERO_ARG(k, index) pdk::kind::k::Param{},
 #define QX_CHECK_MISSING(Name, R, Lack, ...) \
-  ExpectSafeWhenMissing<pdk::kind::Lack>("FX_" #Name, [] { return FX_##Name(QX_MAP(QX_ZERO_ARG, __VA_ARGS__) kVersion); });
+  ExpectSafeWhenMissing<pdk::kind::Lack>(    \
+      "FX_" #Name, [] { return FX_##Name(QX_MAP(QX_ZERO_ARG, __VA_ARGS__) kVersion); });
   QX_HOST_FUNCTIONS(QX_CHECK_MISSING, QX_CHECK_MISSING)
 #undef QX_CHECK_MISSING
 #undef QX_ZERO_ARG
@@ -250,8 +262,8 @@ TEST_F(HostBindingTest, NarrowArgumentsReachTheHostReExtendedWithTheirSignedness
 }
 
 TEST_F(HostBindingTest, NarrowResultsAreTakenFromTheLowHalfAndExtended) {
-  Provide("FX_GetMaxLayers", &ReturnResult);                              // S
-  Provide("FX_CreatePercMapRefData", &ReturnResultFromTwoPointers);       // U
+  Provide("FX_GetMaxLayers", &ReturnResult);                         // S
+  Provide("FX_CreatePercMapRefData", &ReturnResultFromTwoPointers);  // U
   struct Case {
     std::uint32_t raw;
     short asSigned;
@@ -280,9 +292,9 @@ TEST_F(HostBindingTest, AnalyzeChordAsksForTheFirstChordLayoutAtLeast) {
   struct Case {
     std::uint32_t given, passed;
   };
-  for (const Case& c : {Case{0x0AFFFFFF, 0x0B000000}, Case{0, 0x0B000000}, Case{0x05000000, 0x0B000000},
-                        Case{0x0B000000, 0x0B000000}, Case{0x0F000200, 0x0F000200},
-                        Case{0xFF000000, 0xFF000000}}) {
+  for (const Case& c :
+       {Case{0x0AFFFFFF, 0x0B000000}, Case{0, 0x0B000000}, Case{0x05000000, 0x0B000000},
+        Case{0x0B000000, 0x0B000000}, Case{0x0F000200, 0x0F000200}, Case{0xFF000000, 0xFF000000}}) {
     g_slots = {};
     EXPECT_EQ(FX_AnalyzeChord(nullptr, nullptr, nullptr, c.given), 1);
     EXPECT_EQ(g_slots.version, c.passed) << std::hex << c.given;
@@ -307,13 +319,16 @@ TEST_F(HostBindingTest, ShowHideDialogItemFallsBackToTheWindowSystem) {
   for (const Case& c : {Case{true, 0x0F000200, 1, true, 0}, Case{true, 0x0B020000, 0, true, 0},
                         Case{true, 0x0B01FFFF, 1, false, 1}, Case{true, 0x0B01FFFF, 0, false, 0},
                         Case{false, 0x0F000200, 5, false, 1}, Case{false, 0x0F000200, 0, false, 0}}) {
-    SCOPED_TRACE(testing::Message() << std::hex << c.version << " host " << c.hostHasIt << " show " << c.show);
+    SCOPED_TRACE(testing::Message() << std::hex << c.version << " host " << c.hostHasIt << " show "
+                                    << c.show);
     pdk::testing::ResetModuleState();
     platform.overrides.clear();
     platform.windowCalls.clear();
     g_hostShowHideCalls = 0;
-    if (c.hostHasIt) Provide("FX_ShowHideDlgItem", &HostShowHide);
-    else exports().Withhold(host::HostFn::ShowHideDlgItem);
+    if (c.hostHasIt)
+      Provide("FX_ShowHideDlgItem", &HostShowHide);
+    else
+      exports().Withhold(host::HostFn::ShowHideDlgItem);
     const std::int32_t result = FX_ShowHideDlgItem(dialog, 3, c.show, c.version);
     EXPECT_EQ(platform.procLookups["FX_ShowHideDlgItem"] > 0, true);
     if (c.viaHost) {

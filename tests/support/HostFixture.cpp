@@ -1,6 +1,5 @@
 #include "support/HostFixture.h"
 
-
 namespace qxtest {
 
 QuavixModuleHandle TestPlatform::HandleFor(const std::string& programName) {
