@@ -2,7 +2,9 @@
 
 #include <cstring>
 
+#include "drop2nds/Drop2nds.h"
 #include "framework/core/QuavixHost.h"
+#include "framework/regions/FCMusicRegion.h"
 
 namespace {
 

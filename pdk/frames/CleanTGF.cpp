@@ -1,0 +1,56 @@
+#include <cstring>
+
+#include "pdk/frames/FrameServices.h"
+
+bool CanAddNoteRecordToRests = true;
+
+namespace {
+
+
+bool IdUsedElsewhere(const EXENTRY& entry, int count, int index) {
+  for (int m = 0; m < count; ++m) {
+    if (m != index && entry.notes[m].noteId == entry.notes[index].noteId) return true;
+  }
+  return false;
+}
+
+void CleanEntry(EXENTRY& entry) {
+  // A count outside 0..12 would read or write past the entry's note slots;
+  // such a record is brought back into range first.
+  const int n = pdk::EntryNoteCount(&entry);
+  entry.noteCount = static_cast<std::int16_t>(n);
+
+  int max = 0;
+  for (int l = 0; l < n; ++l) {
+    if (entry.notes[l].noteId > max) max = entry.notes[l].noteId;
+  }
+  // Of two equal IDs the earlier note gets a new one; later notes are
+  // compared with the IDs as already changed.
+  for (int l = 0; l < n; ++l) {
+    if (entry.notes[l].noteId == 0 || IdUsedElsewhere(entry, n, l)) {
+      ++max;
+      entry.notes[l].noteId = static_cast<std::int16_t>(max);
+    }
+  }
+  for (int l = 0; l < n; ++l) {
+    const std::uint32_t idBits = (static_cast<std::uint32_t>(static_cast<std::uint16_t>(entry.notes[l].noteId))
+                                  << 16) &
+                                 pdk::noteflag::kIdBits;
+    entry.notes[l].flags = (entry.notes[l].flags & ~pdk::noteflag::kIdBits) | idBits;
+  }
+  if (n < kMaxNotesPerEntry) {
+    std::memset(&entry.notes[n], 0, sizeof(EXNOTE) * static_cast<std::size_t>(kMaxNotesPerEntry - n));
+  }
+  if (entry.noteCount == 0 && CanAddNoteRecordToRests) {
+    entry.flags |= pdk::entryflag::kPlaceholderNote;
+    entry.noteCount = 1;
+    entry.notes[0].flags = pdk::noteflag::kCreated;
+  }
+}
+
+}  // namespace
+
+void CleanTGF(const EXTGF2005a* frame) {
+  // The count is read again after each entry.
+  for (int i = 0; i < pdk::FrameEntryCount(frame); ++i) CleanEntry(frame->entries[i]);
+}
