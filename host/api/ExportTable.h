@@ -33,7 +33,11 @@ class ExportTable {
   int CallCount(HostFn id) const { return counts_[Index(id)]; }
   const std::vector<HostFn>& Calls() const { return calls_; }
   void ClearLog();
-  // Back to a table that exports everything, logs nothing and fails nothing.
+  // With logging off, calls are still counted and can still be made to
+  // fail, but Calls() does not grow: long runs stay cheap.
+  void SetCallLogging(bool on) { logging_ = on; }
+  // Back to a table that exports everything, has logged nothing, logs from
+  // now on and fails nothing.
   void Reset();
 
   // Called by every thunk: records the call; false when it is to fail.
@@ -45,6 +49,7 @@ class ExportTable {
   std::array<int, pdk::binding::kHostFunctionCount> counts_{};
   std::array<int, pdk::binding::kHostFunctionCount> failAt_{};  // 0: none
   std::vector<HostFn> calls_;
+  bool logging_ = true;
 };
 
 // Records the call, then runs the implementation unless the call is to fail.

@@ -6,12 +6,6 @@
 namespace host::api {
 
 // clang-format off
-std::int32_t QXAPI GetMaxLayers(std::uint32_t) { return 4; }
-EXTGF2005a* QXAPI LoadTGF(std::uint32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::uint32_t) { return nullptr; }
-std::int32_t QXAPI InsertEXENTRY(EXTGF2005a*, std::int32_t, std::int32_t, std::uint32_t) { return 0; }
-std::int32_t QXAPI DeleteEXENTRY(EXTGF2005a*, std::int32_t, std::int32_t, std::uint32_t) { return 0; }
-std::int32_t QXAPI SaveTGF(EXTGF2005a*, std::uint32_t) { return 0; }
-std::int32_t QXAPI FreeTGF(EXTGF2005a*, std::uint32_t) { return 0; }
 std::int32_t QXAPI RebeamRegion(EREGION*, std::int32_t, std::uint32_t) { return 0; }
 std::int32_t QXAPI RebarRegion(EREGION*, std::uint32_t, std::int32_t, std::int32_t, std::int32_t, std::uint32_t) { return 0; }
 std::int32_t QXAPI AlertMessage(std::int32_t, std::uint32_t, std::int32_t, const char*, std::uint32_t) { return 0; }
@@ -28,14 +22,11 @@ std::int32_t QXAPI ShowHideDlgItem(void*, std::int32_t, std::int32_t, std::uint3
 std::int32_t QXAPI SetDlgFocus(void*, std::int32_t, std::uint32_t) { return 0; }
 std::int32_t QXAPI GetDlgCntlVal(void*, std::int32_t, void*, std::int32_t, std::uint32_t) { return 0; }
 std::int32_t QXAPI SetDlgCntlVal(void*, std::int32_t, void*, std::int32_t, std::uint32_t) { return 0; }
-std::int32_t QXAPI SlotToInst(std::int32_t p1, std::uint32_t, std::uint32_t) { return p1; }
-std::int32_t QXAPI InstToSlot(std::int32_t p1, std::uint32_t, std::uint32_t) { return p1; }
 std::int32_t QXAPI ScrollTo(std::int32_t, std::int32_t, std::uint32_t) { return 0; }
 std::int32_t QXAPI Playback(std::int32_t, std::int32_t, std::int32_t, std::uint32_t, std::uint32_t) { return 0; }
 std::int32_t QXAPI ListenToMidi(void*, std::int32_t, std::uint32_t) { return 0; }
 std::int32_t QXAPI FontNameToNum(void*, std::uint32_t) { return 0; }
 std::int32_t QXAPI FontNumToName(std::int32_t, void*, std::uint32_t) { return 0; }
-std::int32_t QXAPI GetCurERegions(std::int32_t*, EREGION*, EREGION*, std::uint32_t) { return 0; }
 std::int32_t QXAPI RedrawMusic(EREGION*, std::uint32_t) { return 0; }
 std::int32_t QXAPI CopyMidi(EREGION*, void*, std::int32_t, std::uint32_t) { return 0; }
 std::int32_t QXAPI PasteMidi(EREGION*, void*, std::int32_t, std::uint32_t) { return 0; }
@@ -59,19 +50,15 @@ std::int32_t QXAPI FontDialog(void*, void*, void*, std::int32_t, std::int32_t, s
 std::int32_t QXAPI SymbolDialog(void*, void*, void*, std::uint32_t) { return 0; }
 std::int32_t QXAPI SelectionDialog(void*, std::int32_t, void*, void*, std::uint32_t) { return 0; }
 std::int32_t QXAPI GetMeasureDuration(std::int32_t, std::int32_t, std::uint32_t) { return 0; }
-std::int32_t QXAPI GetTGFDuration(EXTGF2005a*, std::uint32_t) { return 0; }
 std::int32_t QXAPI ReduceEntries(EXTGF2005a*, std::uint32_t) { return 0; }
 std::int32_t QXAPI StartMassEdit(std::int32_t, std::int32_t, std::uint32_t) { return 0; }
 std::int32_t QXAPI EndMassEdit(std::int32_t, std::int32_t, std::uint32_t) { return 0; }
 std::int32_t QXAPI MassEditProgress(void*, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::uint32_t) { return 0; }
-std::int32_t QXAPI GetShowLayer(std::int32_t, std::uint32_t) { return 1; }
 std::int32_t QXAPI GetDlgItemVal(void*, std::int32_t, std::int32_t, std::uint32_t) { return 0; }
 std::int32_t QXAPI SetDlgItemVal(void*, std::int32_t, std::int32_t, std::int32_t, std::uint32_t) { return 0; }
 std::int32_t QXAPI GetDlgString(void*, std::int32_t, char*, std::int32_t, std::uint32_t) { return 0; }
 std::int32_t QXAPI SetDlgString(void*, std::int32_t, const char*, std::uint32_t) { return 0; }
-void QXAPI SetCurERegion(EREGION*, std::uint32_t) {}
 std::int32_t QXAPI SetCurrentMorvelDocument(std::int32_t, std::uint32_t) { return 0; }
-std::int32_t QXAPI GetCurrentMorvelDocument(std::uint32_t) { return 0; }
 std::int32_t QXAPI GetNextMorvelDocument(std::int32_t, std::uint32_t) { return 0; }
 std::int32_t QXAPI GetQuavixPath(char*, std::int32_t, std::uint32_t) { return 0; }
 std::int32_t QXAPI GetGraphicPath(void*, void*, void*, void*, std::uint32_t) { return 0; }

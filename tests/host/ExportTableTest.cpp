@@ -1,11 +1,25 @@
 #include "host/api/ExportTable.h"
 
+#include "host/document/DocumentBuilder.h"
+#include "host/document/Session.h"
 #include "pdk/binding/HostFunctions.h"
 #include "support/HostFixture.h"
 
 namespace {
 
-using ExportTableTest = qxtest::HostTest;
+// A document whose slots hold the staves of the same number, so a call that
+// reaches the host answers its argument.
+class ExportTableTest : public qxtest::HostTest {
+ protected:
+  void SetUp() override {
+    HostTest::SetUp();
+    host::Session::Current().Open(host::DocumentBuilder().Staves({1, 2, 3, 4, 5}).Build());
+  }
+  void TearDown() override {
+    host::Session::Current().Reset();
+    HostTest::TearDown();
+  }
+};
 using host::HostFn;
 constexpr std::uint32_t kVersion = 0x0F000200;
 
@@ -38,6 +52,18 @@ TEST_F(ExportTableTest, NthCallFailsWithoutReachingTheImplementation) {
   exports().Reset();
   EXPECT_EQ(exports().CallCount(HostFn::SlotToInst), 0);
   EXPECT_TRUE(exports().Calls().empty());
+}
+
+TEST_F(ExportTableTest, WithoutCallLoggingCallsAreStillCountedAndFailed) {
+  exports().SetCallLogging(false);
+  exports().FailNthCall(HostFn::SlotToInst, 2);
+  EXPECT_EQ(FX_SlotToInst(3, 0, kVersion), 3);
+  EXPECT_EQ(FX_SlotToInst(3, 0, kVersion), 0);
+  EXPECT_EQ(exports().CallCount(HostFn::SlotToInst), 2);
+  EXPECT_TRUE(exports().Calls().empty());
+  exports().Reset();  // logs again
+  FX_SlotToInst(3, 0, kVersion);
+  EXPECT_EQ(exports().Calls(), std::vector<HostFn>{HostFn::SlotToInst});
 }
 
 }  // namespace

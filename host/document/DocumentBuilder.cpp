@@ -1,0 +1,87 @@
+#include "host/document/DocumentBuilder.h"
+
+#include <stdexcept>
+
+namespace host {
+
+DocumentBuilder& DocumentBuilder::Staves(const std::vector<int>& staffIdsInSlotOrder) {
+  document_.SetStaves(staffIdsInSlotOrder);
+  return *this;
+}
+
+DocumentBuilder& DocumentBuilder::Measures(int count) {
+  document_.SetMeasureCount(count);
+  return *this;
+}
+
+DocumentBuilder& DocumentBuilder::MaxLayers(int count) {
+  document_.SetMaxLayers(count);
+  return *this;
+}
+
+DocumentBuilder& DocumentBuilder::HideLayer(int layer) {
+  document_.SetLayerShown(layer, false);
+  return *this;
+}
+
+DocumentBuilder& DocumentBuilder::Number(int documentNumber) {
+  document_.SetNumber(documentNumber);
+  return *this;
+}
+
+DocumentBuilder& DocumentBuilder::Select(const EREGION& region) {
+  document_.SetSelection(region);
+  return *this;
+}
+
+DocumentBuilder& DocumentBuilder::Select(int startSlot, int startMeasure, int endSlot, int endMeasure,
+                                         std::int32_t startPosition, std::int32_t endPosition) {
+  EREGION region{};
+  region.startSlot = static_cast<std::int16_t>(startSlot);
+  region.startMeasure = static_cast<std::int16_t>(startMeasure);
+  region.startPosition = startPosition;
+  region.endSlot = static_cast<std::int16_t>(endSlot);
+  region.endMeasure = static_cast<std::int16_t>(endMeasure);
+  region.endPosition = endPosition;
+  return Select(region);
+}
+
+DocumentBuilder& DocumentBuilder::Chord(int staffId, int measure, int layer, std::int32_t position,
+                                        const std::vector<NoteSpec>& notes, std::int32_t duration) {
+  if (notes.empty() || notes.size() > static_cast<std::size_t>(kMaxNotesPerEntry)) {
+    throw std::invalid_argument("a chord has 1 to 12 notes; use Rest for none");
+  }
+  EXENTRY entry{};
+  entry.flags = kEntryHasNotes;
+  entry.noteCount = static_cast<std::int16_t>(notes.size());
+  for (std::size_t i = 0; i < notes.size(); ++i) {
+    const auto id = static_cast<std::int16_t>(i + 1);
+    entry.notes[i].displacement = notes[i].displacement;
+    entry.notes[i].raiseLower = notes[i].raiseLower;
+    entry.notes[i].noteId = id;
+    entry.notes[i].flags = (static_cast<std::uint32_t>(id) << 16) & 0x001F0000u;
+  }
+  entry.position = position;
+  SetEntryDuration(entry, duration);
+  return Entry(staffId, measure, layer, entry);
+}
+
+DocumentBuilder& DocumentBuilder::Rest(int staffId, int measure, int layer, std::int32_t position,
+                                       std::int32_t duration) {
+  EXENTRY entry{};
+  entry.position = position;
+  SetEntryDuration(entry, duration);
+  return Entry(staffId, measure, layer, entry);
+}
+
+DocumentBuilder& DocumentBuilder::Entry(int staffId, int measure, int layer, const EXENTRY& entry) {
+  document_.AddEntry(staffId, measure, layer, entry);
+  return *this;
+}
+
+DocumentBuilder& DocumentBuilder::Tuplet(int staffId, int measure, int layer, const EXTUPLET& tuplet) {
+  document_.AddTuplet(staffId, measure, layer, tuplet);
+  return *this;
+}
+
+}  // namespace host
