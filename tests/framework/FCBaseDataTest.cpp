@@ -22,20 +22,23 @@ struct FakeStore {
 };
 FakeStore g_store;
 
-std::int32_t QXAPI Load(std::uint32_t tag, void* key, void* buffer, std::int32_t* size, std::uint32_t version) {
+std::int32_t QXAPI Load(std::uint32_t tag, void* key, void* buffer, std::int32_t* size,
+                        std::uint32_t version) {
   g_store.calls.push_back("load");
   g_store.sizesOffered.push_back(*size);
   g_store.versions.push_back(version);
   auto it = g_store.records.find(*static_cast<unsigned char*>(key));
   if (tag != kTag || it == g_store.records.end()) return 0;
   const auto length = static_cast<std::int32_t>(it->second.size());
-  if (buffer != nullptr) std::memcpy(buffer, it->second.data(), static_cast<std::size_t>(std::min(length, *size)));
+  if (buffer != nullptr)
+    std::memcpy(buffer, it->second.data(), static_cast<std::size_t>(std::min(length, *size)));
   *size = length;
   return 1;
 }
 std::int32_t QXAPI Save(std::uint32_t, void* key, void* buffer, std::int32_t size, std::uint32_t) {
   g_store.calls.push_back("save");
-  g_store.records[*static_cast<unsigned char*>(key)] = std::string(static_cast<char*>(buffer), static_cast<std::size_t>(size));
+  g_store.records[*static_cast<unsigned char*>(key)] =
+      std::string(static_cast<char*>(buffer), static_cast<std::size_t>(size));
   return 1;
 }
 std::int32_t QXAPI Next(std::uint32_t, void* key, void*, std::int32_t, std::uint32_t) {
@@ -86,7 +89,9 @@ class DynamicRecord : public __FCBaseData {
   bool IsDynamicSize() override { return true; }
   __FCBaseData* CreateObject(std::uint32_t version) override { return new DynamicRecord(version); }
   bool LoadFirst() override { return LoadDataBlock(); }
-  std::string Text() const { return std::string(static_cast<char*>(_GetDataPtr()), static_cast<std::size_t>(GetLoadedSize())); }
+  std::string Text() const {
+    return std::string(static_cast<char*>(_GetDataPtr()), static_cast<std::size_t>(GetLoadedSize()));
+  }
   int allocations = 0;
 };
 

@@ -84,7 +84,9 @@ TEST(FCNoteEntryTest, UniqueNoteIdIsTheSmallestUnused) {
     std::initializer_list<TestNote> notes;
     short id;
   };
-  const Case cases[] = {{{{0, 0, 1}, {0, 0, 2}, {0, 0, 4}}, 3}, {{{0, 0, 2}, {0, 0, 3}}, 1}, {{}, 1},
+  const Case cases[] = {{{{0, 0, 1}, {0, 0, 2}, {0, 0, 4}}, 3},
+                        {{{0, 0, 2}, {0, 0, 3}}, 1},
+                        {{}, 1},
                         {{{0, 0, 3}, {0, 0, 2}, {0, 0, 1}}, 4}};
   for (const Case& k : cases) {
     Chord c(k.notes);
@@ -255,11 +257,11 @@ TEST(FCNoteEntryTest, StemFlipRules) {
   Chain c(f);
   EXPECT_EQ(c[0]->GetMeasure(), 2);
   EXPECT_EQ(c[0]->GetStaff(), 3);
-  EXPECT_TRUE(c[0]->CalcFlippable());    // frozen
-  EXPECT_FALSE(c[1]->CalcFlippable());   // the next entry is in the same measure
-  EXPECT_FALSE(c[3]->CalcFlippable());   // a rest
-  EXPECT_TRUE(c[1]->CalcStemUp());       // from the frozen entry before it
-  EXPECT_TRUE(c[2]->CalcStemUp());        // not flippable: the chain back to the frozen entry
+  EXPECT_TRUE(c[0]->CalcFlippable());   // frozen
+  EXPECT_FALSE(c[1]->CalcFlippable());  // the next entry is in the same measure
+  EXPECT_FALSE(c[3]->CalcFlippable());  // a rest
+  EXPECT_TRUE(c[1]->CalcStemUp());      // from the frozen entry before it
+  EXPECT_TRUE(c[2]->CalcStemUp());      // not flippable: the chain back to the frozen entry
 
   // The last entry: no next one, so the stem values decide.
   TestFrame g;

@@ -24,8 +24,12 @@ TEST(CleanTGFTest, NoteIdsBecomeNonZeroAndUniqueEarlierDuplicatesRenumbered) {
     std::vector<short> before, after;
   };
   const Case cases[] = {
-      {{5, 5, 5}, {6, 7, 5}}, {{0, 0}, {1, 2}},          {{3, 0, 3}, {4, 5, 3}},
-      {{2, 7}, {2, 7}},       {{-4, -4}, {1, -4}},        {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 11}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 11}},
+      {{5, 5, 5}, {6, 7, 5}},
+      {{0, 0}, {1, 2}},
+      {{3, 0, 3}, {4, 5, 3}},
+      {{2, 7}, {2, 7}},
+      {{-4, -4}, {1, -4}},
+      {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 11}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 11}},
   };
   for (const Case& c : cases) {
     TestFrame frame;
@@ -50,7 +54,8 @@ TEST(CleanTGFTest, IdBitsGoIntoTheNoteFlagsAndEmptySlotsAreZeroed) {
   EXPECT_EQ(three.notes[1].flags, 0x00020000u);
   EXPECT_EQ(three.notes[2].flags, 0x00030000u);
   const EXNOTE zero{};
-  for (int slot = 3; slot < 12; ++slot) EXPECT_EQ(std::memcmp(&three.notes[slot], &zero, sizeof zero), 0) << slot;
+  for (int slot = 3; slot < 12; ++slot)
+    EXPECT_EQ(std::memcmp(&three.notes[slot], &zero, sizeof zero), 0) << slot;
   EXPECT_EQ(frame.entry(1).notes[11].displacement, 11);  // a full entry has no slot to zero
 }
 
@@ -113,7 +118,8 @@ using FrameWrapperTest = qxtest::HostTest;
 
 EXTGF2005a* g_lent = nullptr;
 std::vector<short> g_idsSeenByHost;
-EXTGF2005a* QXAPI LendFrame(std::uint32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::uint32_t) {
+EXTGF2005a* QXAPI LendFrame(std::uint32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
+                            std::uint32_t) {
   return g_lent;
 }
 std::int32_t QXAPI TakeFrame(EXTGF2005a*, std::uint32_t) { return 0; }

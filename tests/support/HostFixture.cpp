@@ -1,5 +1,7 @@
 #include "support/HostFixture.h"
 
+#include "host/document/Session.h"
+
 namespace qxtest {
 
 QuavixModuleHandle TestPlatform::HandleFor(const std::string& programName) {
@@ -41,12 +43,17 @@ int TestPlatform::ShowWindowItem(void* window, int command) {
 }
 
 void HostTest::SetUp() {
+  host::Session::Current().Reset();
   pdk::testing::ResetModuleState();
   host::ExportTable::Instance().Reset();
   pdk::testing::InstallPlatformHooks(&platform);
 }
 
 void HostTest::TearDown() {
+  // Every frame the module borrowed came back, exactly once.
+  host::Session& session = host::Session::Current();
+  EXPECT_TRUE(session.EndRun()) << ::testing::PrintToString(session.Violations());
+  session.Reset();
   pdk::testing::InstallPlatformHooks(nullptr);
   pdk::testing::ResetModuleState();
   host::ExportTable::Instance().Reset();

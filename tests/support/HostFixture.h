@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "host/api/ExportTable.h"
+#include "host/document/DocumentBuilder.h"
+#include "host/document/Session.h"
 #include "pdk/testing/PlatformHooks.h"
 
 namespace qxtest {
@@ -54,6 +56,8 @@ class HostTest : public ::testing::Test {
     platform.overrides[name] = reinterpret_cast<void*>(function);
   }
   host::ExportTable& exports() { return host::ExportTable::Instance(); }
+  void Open(const host::DocumentBuilder& builder) { host::Session::Current().Open(builder.Build()); }
+  host::Document& document() { return host::Session::Current().document(); }
 
   TestPlatform platform;
 };
