@@ -46,7 +46,11 @@ std::int32_t QXAPI QuavixExtensionEnumerate(std::int32_t, std::int32_t index, EM
   return 1;
 }
 
-std::int32_t QXAPI QuavixExtensionInvoke(std::int32_t, std::int32_t, EREGION*, std::int32_t) { return 1; }
+std::int32_t QXAPI QuavixExtensionInvoke(std::int32_t, std::int32_t, EREGION* region, std::int32_t) {
+  FCMusicRegion selection(region);  // no record: an empty region
+  Drop2nds(&selection);
+  return 1;
+}
 
 void QXAPI QuavixExtensionTerminate(std::int32_t) {}
 
