@@ -4,7 +4,7 @@
 #include "framework/regions/FCMusicRegion.h"
 
 bool FCBrowserNoteEntries::RegionIterateCellHandler(FCCell* cell, FCIteratorHandler* handler,
-                                                     FCMusicRegion* region) {
+                                                    FCMusicRegion* region) {
   FCNoteEntryCell entries(cell->GetMeasure(), cell->GetStaff());
   entries.Load();  // a cell that fails to load holds no entries
   bool result = true;

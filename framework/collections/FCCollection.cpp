@@ -2,14 +2,9 @@
 
 __FCCollection::~__FCCollection() {
   _FreeElements();
-  delete[] _items;
+  if (!UsesInlineSlots()) delete[] _items;
   _items = nullptr;
   _count = 0;
-}
-
-__FCBase* __FCCollection::GetItemAt(int index) const {
-  if (index < 0 || index >= _count) return nullptr;
-  return _items[index];
 }
 
 int __FCCollection::GetIndexOf(__FCBase* element) const {
@@ -24,9 +19,10 @@ void __FCCollection::_RequireElement(int further) {
   const int need = _count + further;
   if (_capacity >= need) return;
   const int capacity = (need + 10) / 10 * 10;
-  auto** items = new __FCBase*[static_cast<std::size_t>(capacity)];
+  __FCBase** items =
+      capacity <= kInlineSlots ? _inlineItems : new __FCBase*[static_cast<std::size_t>(capacity)];
   for (int i = 0; i < capacity; ++i) items[i] = i < _count ? _items[i] : nullptr;
-  delete[] _items;
+  if (_items != nullptr && !UsesInlineSlots()) delete[] _items;
   _items = items;
   _capacity = capacity;
 }

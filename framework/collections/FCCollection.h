@@ -29,7 +29,7 @@ class __FCCollection : public __FCIteratorBase {
   virtual int ForEachIndex(FCIteratorHandler* handler);
 
   int GetCount() const { return _count; }
-  __FCBase* GetItemAt(int index) const;
+  __FCBase* GetItemAt(int index) const { return index < 0 || index >= _count ? nullptr : _items[index]; }
   int GetIndexOf(__FCBase* element) const;
   bool ElementExists(__FCBase* element) const { return GetIndexOf(element) >= 0; }
   // Appends; the collection takes ownership.
@@ -51,9 +51,15 @@ class __FCCollection : public __FCIteratorBase {
   void _SetCount(int count) { _count = count; }
 
  private:
+  // The first ten slots live in the collection itself: most collections (the
+  // notes of an entry) never need more, and need no allocation then.
+  static constexpr int kInlineSlots = 10;
+  bool UsesInlineSlots() const { return _items == _inlineItems; }
+
   int _count = 0;
   int _capacity = 0;
   __FCBase** _items = nullptr;
+  __FCBase* _inlineItems[kInlineSlots] = {};
 };
 
 // The callback object of walks, searches and sorts.

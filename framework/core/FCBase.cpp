@@ -12,6 +12,10 @@ void SetBits(Word* target, Word mask, bool set) {
 }
 }  // namespace
 
-void __FCBase::Set16BitFlag(unsigned short* target, unsigned short mask, bool set) { SetBits(target, mask, set); }
+void __FCBase::Set16BitFlag(unsigned short* target, unsigned short mask, bool set) {
+  SetBits(target, mask, set);
+}
 
-void __FCBase::Set32BitFlag(std::uint32_t* target, std::uint32_t mask, bool set) { SetBits(target, mask, set); }
+void __FCBase::Set32BitFlag(std::uint32_t* target, std::uint32_t mask, bool set) {
+  SetBits(target, mask, set);
+}

@@ -10,7 +10,9 @@ namespace entryflag = pdk::entryflag;
 namespace noteflag = pdk::noteflag;
 
 namespace {
-std::uint32_t* EntryFlags(EXENTRY* entry) { return pdk::FieldAt<std::uint32_t>(entry, offsetof(EXENTRY, flags)); }
+std::uint32_t* EntryFlags(EXENTRY* entry) {
+  return pdk::FieldAt<std::uint32_t>(entry, offsetof(EXENTRY, flags));
+}
 std::uint32_t* NoteFlags(EXNOTE* note) { return pdk::FieldAt<std::uint32_t>(note, offsetof(EXNOTE, flags)); }
 }  // namespace
 
@@ -203,13 +205,15 @@ bool FCNoteEntry::DeleteNote(FCNote* note) {
 }
 
 void FCNoteEntry::_PackEXENTRYNotes() {
+  bool anyDeleted = false;
+  for (int i = 0; i < GetCount() && !anyDeleted; ++i) anyDeleted = GetItemAt(i)->_IsDeleted();
+  if (!anyDeleted) return;  // the usual case: nothing changes
   EXNOTE kept[kMaxNotesPerEntry];
   int keptCount = 0;
   for (int i = 0; i < GetCount() && keptCount < kMaxNotesPerEntry; ++i) {
     FCNote* note = GetItemAt(i);
     if (!note->_IsDeleted()) std::memcpy(&kept[keptCount++], note->_GetRecord(), sizeof(EXNOTE));
   }
-  if (keptCount == GetCount()) return;  // nothing was marked
   if (keptCount == 0) {
     Set32BitFlag(EntryFlags(_entry), entryflag::kNoteEntry, false);
     _entry->noteCount = 0;
@@ -253,7 +257,8 @@ bool FCNoteEntry::CalcFlippable() {
 bool FCNoteEntry::CalcStemUp() {
   if (!CalcFlippable()) {
     for (FCNoteEntry* e = _previous; e != nullptr; e = e->_previous) {
-      if ((e->_entry->flags & entryflag::kStemFreeze) != 0) return (e->_entry->flags & entryflag::kStemUp) != 0;
+      if ((e->_entry->flags & entryflag::kStemFreeze) != 0)
+        return (e->_entry->flags & entryflag::kStemUp) != 0;
     }
   }
   return (_entry->flags & entryflag::kStemUp) != 0;

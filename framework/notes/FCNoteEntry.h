@@ -7,13 +7,14 @@
 #include <cstdint>
 
 #include "framework/collections/FCCollection.h"
+#include "framework/core/SmallObjectPool.h"
 #include "pdk/records/HostRecords.h"
 
 class FCNoteEntry;
 
 // One note of an entry: a slot of the entry record. Valid until the entry's
 // note list is rebuilt.
-class FCNote : public __FCBase {
+class FCNote : public __FCBase, public PooledAllocation<FCNote> {
  public:
   FCNote(int slotIndex, EXNOTE* record, FCNoteEntry* owner);
 
@@ -50,7 +51,7 @@ class FCNote : public __FCBase {
 };
 
 // One entry record of a frame, as a collection of its notes in slot order.
-class FCNoteEntry : public __FCCollection {
+class FCNoteEntry : public __FCCollection, public PooledAllocation<FCNoteEntry> {
  public:
   // The entry at an index of a frame; the previous entry of the same list, or
   // none.

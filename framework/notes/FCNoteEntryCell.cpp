@@ -36,6 +36,7 @@ FCNoteEntryCell::FCNoteEntryCell(std::int32_t measure, std::int32_t staffId)
 
 FCNoteEntryCell::~FCNoteEntryCell() { ReleaseAll(); }
 
+// Asked once per load, set-up or save.
 int FCNoteEntryCell::UsedFrameSlots() {
   const int layers = FX_GetMaxLayers(kInterfaceVersion);
   return layers < 0 ? 0 : (layers > kMaxFrameSlots ? kMaxFrameSlots : layers);
@@ -60,10 +61,11 @@ void FCNoteEntryCell::ReleaseAll() {
 bool FCNoteEntryCell::Load() {
   ReleaseAll();
   const short slot = FX_InstToSlot(static_cast<short>(_staffId), 0, kInterfaceVersion);
-  for (int layer = 0; layer < UsedFrameSlots(); ++layer) {
+  const int layers = UsedFrameSlots();
+  for (int layer = 0; layer < layers; ++layer) {
     if (FX_GetShowLayer(static_cast<short>(layer), kInterfaceVersion) == 0) continue;
-    _frames[layer] = FX_LoadTGF(0, slot, static_cast<short>(_measure), static_cast<short>(layer), 1,
-                                kInterfaceVersion);
+    _frames[layer] =
+        FX_LoadTGF(0, slot, static_cast<short>(_measure), static_cast<short>(layer), 1, kInterfaceVersion);
     if (_frames[layer] == nullptr) {
       ReleaseAll();
       return false;
@@ -74,7 +76,8 @@ bool FCNoteEntryCell::Load() {
 }
 
 void FCNoteEntryCell::_SetupEntries() {
-  for (int layer = 0; layer < UsedFrameSlots(); ++layer) {
+  const int layers = UsedFrameSlots();
+  for (int layer = 0; layer < layers; ++layer) {
     EXTGF2005a* frame = _frames[layer];
     if (frame == nullptr) continue;
     FCNoteEntry* previous = nullptr;  // the chain restarts with each layer
@@ -89,7 +92,8 @@ void FCNoteEntryCell::_SetupEntries() {
 
 bool FCNoteEntryCell::Save() {
   bool saved = true;
-  for (int layer = 0; layer < UsedFrameSlots(); ++layer) {
+  const int layers = UsedFrameSlots();
+  for (int layer = 0; layer < layers; ++layer) {
     if (_frames[layer] == nullptr) continue;
     if (FX_SaveTGF(_frames[layer], kInterfaceVersion) == 0) saved = false;  // the others are still saved
   }

@@ -9,8 +9,8 @@ void FCCells::ApplyRegion(FCMusicRegion* region) {
   for (int measure = region->GetStartMeasure(); measure <= region->GetEndMeasure(); ++measure) {
     for (int slot = region->GetStartSlot(); slot <= region->GetEndSlot(); ++slot) {
       // The start slot's qualifier serves every slot.
-      const short staffId = FX_SlotToInst(static_cast<short>(slot), region->GetStartSlotQualifier(),
-                                          pdk::kInterfaceVersion);
+      const short staffId =
+          FX_SlotToInst(static_cast<short>(slot), region->GetStartSlotQualifier(), pdk::kInterfaceVersion);
       Add(new FCCell(measure, staffId));
     }
   }

@@ -6,6 +6,16 @@ bool CanAddNoteRecordToRests = true;
 
 namespace {
 
+// True when every ID is non-zero and no two are equal: nothing to renumber.
+bool IdsAlreadyUnique(const EXENTRY& entry, int count) {
+  for (int l = 0; l < count; ++l) {
+    if (entry.notes[l].noteId == 0) return false;
+    for (int m = l + 1; m < count; ++m) {
+      if (entry.notes[m].noteId == entry.notes[l].noteId) return false;
+    }
+  }
+  return true;
+}
 
 bool IdUsedElsewhere(const EXENTRY& entry, int count, int index) {
   for (int m = 0; m < count; ++m) {
@@ -20,22 +30,24 @@ void CleanEntry(EXENTRY& entry) {
   const int n = pdk::EntryNoteCount(&entry);
   entry.noteCount = static_cast<std::int16_t>(n);
 
-  int max = 0;
-  for (int l = 0; l < n; ++l) {
-    if (entry.notes[l].noteId > max) max = entry.notes[l].noteId;
-  }
-  // Of two equal IDs the earlier note gets a new one; later notes are
-  // compared with the IDs as already changed.
-  for (int l = 0; l < n; ++l) {
-    if (entry.notes[l].noteId == 0 || IdUsedElsewhere(entry, n, l)) {
-      ++max;
-      entry.notes[l].noteId = static_cast<std::int16_t>(max);
+  if (!IdsAlreadyUnique(entry, n)) {
+    int max = 0;
+    for (int l = 0; l < n; ++l) {
+      if (entry.notes[l].noteId > max) max = entry.notes[l].noteId;
+    }
+    // Of two equal IDs the earlier note gets a new one; later notes are
+    // compared with the IDs as already changed.
+    for (int l = 0; l < n; ++l) {
+      if (entry.notes[l].noteId == 0 || IdUsedElsewhere(entry, n, l)) {
+        ++max;
+        entry.notes[l].noteId = static_cast<std::int16_t>(max);
+      }
     }
   }
   for (int l = 0; l < n; ++l) {
-    const std::uint32_t idBits = (static_cast<std::uint32_t>(static_cast<std::uint16_t>(entry.notes[l].noteId))
-                                  << 16) &
-                                 pdk::noteflag::kIdBits;
+    const std::uint32_t idBits =
+        (static_cast<std::uint32_t>(static_cast<std::uint16_t>(entry.notes[l].noteId)) << 16) &
+        pdk::noteflag::kIdBits;
     entry.notes[l].flags = (entry.notes[l].flags & ~pdk::noteflag::kIdBits) | idBits;
   }
   if (n < kMaxNotesPerEntry) {
