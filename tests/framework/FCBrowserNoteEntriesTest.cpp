@@ -69,6 +69,13 @@ TEST_F(FCBrowserNoteEntriesTest, VisitsEveryStaffIdBetweenTheEndStavesMeasureByM
   EXPECT_EQ(whole.ForEach(&handler), 3 * 4);  // the document: measures 1..3, IDs 2..5
 }
 
+TEST_F(FCBrowserNoteEntriesTest, WholeDocumentWalkFallsBackToTheEmptyRegion) {
+  CellRecorder browser;  // no document is open: the host cannot report its region
+  FCIteratorHandler handler;
+  EXPECT_EQ(browser.ForEach(&handler), 1);
+  EXPECT_EQ(browser.cells, (std::vector<std::pair<int, int>>{{0, 0}}));
+}
+
 TEST_F(FCBrowserNoteEntriesTest, OffersEntriesInsideTheRegionAndSavesEachCellOnce) {
   Open(host::DocumentBuilder()
            .Staves({1, 2})

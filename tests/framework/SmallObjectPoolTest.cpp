@@ -1,0 +1,39 @@
+#include "framework/core/SmallObjectPool.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <set>
+#include <vector>
+
+namespace {
+
+struct Pooled : PooledAllocation<Pooled> {
+  explicit Pooled(std::uint64_t v) : value(v), check(~v) {}
+  virtual ~Pooled() = default;
+  std::uint64_t value, check;
+};
+struct Larger : Pooled {  // a larger derived class takes the ordinary allocator
+  explicit Larger(std::uint64_t v) : Pooled(v) {}
+  char extra[100] = {};
+};
+
+TEST(SmallObjectPoolTest, ObjectsNeverOverlapAcrossChunksAndReuse) {
+  for (int round = 0; round < 3; ++round) {  // the pool empties and starts again each round
+    std::vector<std::unique_ptr<Pooled>> live;
+    for (std::uint64_t i = 0; i < 300; ++i)
+      live.push_back(i % 7 == 0 ? std::make_unique<Larger>(i) : std::make_unique<Pooled>(i));
+    for (std::size_t i = 0; i < live.size(); i += 2) live[i].reset();  // free every other one
+    for (std::uint64_t i = 1000; i < 1200; ++i) live.push_back(std::make_unique<Pooled>(i));
+    std::set<const void*> addresses;
+    for (const auto& object : live) {
+      if (!object) continue;
+      EXPECT_TRUE(addresses.insert(object.get()).second);
+      EXPECT_EQ(object->check, ~object->value);
+      EXPECT_EQ(reinterpret_cast<std::uintptr_t>(object.get()) % alignof(std::max_align_t), 0u);
+    }
+  }
+}
+
+}  // namespace
