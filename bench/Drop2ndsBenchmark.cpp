@@ -124,34 +124,38 @@ void DropSecondHighest(EXENTRY& entry) {
   entry.flags2 |= 0x0004;
 }
 
+// One run of the baseline over the region.
+[[gnu::noinline]] void RunBaseline(const EREGION& region) {
+  for (int m = region.startMeasure; m <= region.endMeasure; ++m) {
+    const int first = Host<host::HostFn::SlotToInst>()(region.startSlot, region.startSlotQualifier, kVersion);
+    for (int staff = first;
+         staff <= Host<host::HostFn::SlotToInst>()(region.endSlot, region.endSlotQualifier, kVersion);
+         ++staff) {
+      const int slot = Host<host::HostFn::InstToSlot>()(staff, 0, kVersion);
+      const int layers = Host<host::HostFn::GetMaxLayers>()(kVersion);
+      for (int layer = 0; layer < layers; ++layer) {
+        if (Host<host::HostFn::GetShowLayer>()(layer, kVersion) == 0) continue;
+        EXTGF2005a* frame = Host<host::HostFn::LoadTGF>()(0, slot, m, layer, 1, kVersion);
+        if (frame == nullptr) continue;
+        for (int i = 0; i < frame->entryCount; ++i) {
+          EXENTRY& entry = frame->entries[i];
+          if (m == region.startMeasure && entry.position < region.startPosition) continue;
+          if (m == region.endMeasure && entry.position > region.endPosition) continue;
+          DropSecondHighest(entry);
+        }
+        Host<host::HostFn::SaveTGF>()(frame, kVersion);
+        Host<host::HostFn::FreeTGF>()(frame, kVersion);
+      }
+    }
+  }
+}
+
 void BM_PlainLoopBaseline(benchmark::State& state) {
   DocumentRuns runs;
   const EREGION region = WholeDocument();
   for (auto _ : state) {
     runs.Next(state);
-    for (int m = region.startMeasure; m <= region.endMeasure; ++m) {
-      const int first =
-          Host<host::HostFn::SlotToInst>()(region.startSlot, region.startSlotQualifier, kVersion);
-      for (int staff = first;
-           staff <= Host<host::HostFn::SlotToInst>()(region.endSlot, region.endSlotQualifier, kVersion);
-           ++staff) {
-        const int slot = Host<host::HostFn::InstToSlot>()(staff, 0, kVersion);
-        const int layers = Host<host::HostFn::GetMaxLayers>()(kVersion);
-        for (int layer = 0; layer < layers; ++layer) {
-          if (Host<host::HostFn::GetShowLayer>()(layer, kVersion) == 0) continue;
-          EXTGF2005a* frame = Host<host::HostFn::LoadTGF>()(0, slot, m, layer, 1, kVersion);
-          if (frame == nullptr) continue;
-          for (int i = 0; i < frame->entryCount; ++i) {
-            EXENTRY& entry = frame->entries[i];
-            if (m == region.startMeasure && entry.position < region.startPosition) continue;
-            if (m == region.endMeasure && entry.position > region.endPosition) continue;
-            DropSecondHighest(entry);
-          }
-          Host<host::HostFn::SaveTGF>()(frame, kVersion);
-          Host<host::HostFn::FreeTGF>()(frame, kVersion);
-        }
-      }
-    }
+    RunBaseline(region);
   }
   Report(state);
 }

@@ -19,17 +19,17 @@ void __FCCollection::_RequireElement(int further) {
   const int need = _count + further;
   if (_capacity >= need) return;
   const int capacity = (need + 10) / 10 * 10;
-  __FCBase** items =
-      capacity <= kInlineSlots ? _inlineItems : new __FCBase*[static_cast<std::size_t>(capacity)];
+  if (capacity <= kInlineSlots) {
+    // The inline slots past the count are always null: nothing to copy.
+    _items = _inlineItems;
+    _capacity = capacity;
+    return;
+  }
+  auto** items = new __FCBase*[static_cast<std::size_t>(capacity)];
   for (int i = 0; i < capacity; ++i) items[i] = i < _count ? _items[i] : nullptr;
   if (_items != nullptr && !UsesInlineSlots()) delete[] _items;
   _items = items;
   _capacity = capacity;
-}
-
-void __FCCollection::Add(__FCBase* element) {
-  _RequireElement(1);
-  _items[_count++] = element;
 }
 
 bool __FCCollection::DeleteItemAt(int index) {

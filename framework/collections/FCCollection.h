@@ -33,7 +33,10 @@ class __FCCollection : public __FCIteratorBase {
   int GetIndexOf(__FCBase* element) const;
   bool ElementExists(__FCBase* element) const { return GetIndexOf(element) >= 0; }
   // Appends; the collection takes ownership.
-  void Add(__FCBase* element);
+  void Add(__FCBase* element) {
+    if (_count >= _capacity) _RequireElement(1);
+    _items[_count++] = element;
+  }
   // Removes the slot without destroying the element; the caller owns it then.
   bool DeleteItemAt(int index);
   int ToEndFrom(int start, FCIteratorHandler* handler);

@@ -39,7 +39,8 @@ class SmallObjectPool {
  private:
   static constexpr std::size_t kAlignment = alignof(std::max_align_t);
   static constexpr std::size_t kSlotBytes = (SlotSize + kAlignment - 1) / kAlignment * kAlignment;
-  static constexpr std::size_t kSlotsPerChunk = 128;
+  // About a page per chunk, and never fewer than 16 slots.
+  static constexpr std::size_t kSlotsPerChunk = 4096 / kSlotBytes > 16 ? 4096 / kSlotBytes : 16;
 
   struct Slot {
     Slot* next;
