@@ -39,15 +39,7 @@ host::Document BuildDocument() {
   return builder.Build();
 }
 
-EREGION WholeDocument() {
-  EREGION region{};
-  region.startSlot = 1;
-  region.startMeasure = 1;
-  region.endSlot = kStaves;
-  region.endMeasure = kMeasures;
-  region.endPosition = 0x7FFFFFFF;
-  return region;
-}
+EREGION WholeDocument() { return host::MakeRegion(1, 1, kStaves, kMeasures); }
 
 // Opens a fresh document every kRunsPerDocument runs, outside the timing.
 class DocumentRuns {

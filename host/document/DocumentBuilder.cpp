@@ -34,8 +34,8 @@ DocumentBuilder& DocumentBuilder::Select(const EREGION& region) {
   return *this;
 }
 
-DocumentBuilder& DocumentBuilder::Select(int startSlot, int startMeasure, int endSlot, int endMeasure,
-                                         std::int32_t startPosition, std::int32_t endPosition) {
+EREGION MakeRegion(int startSlot, int startMeasure, int endSlot, int endMeasure, std::int32_t startPosition,
+                   std::int32_t endPosition) {
   EREGION region{};
   region.startSlot = static_cast<std::int16_t>(startSlot);
   region.startMeasure = static_cast<std::int16_t>(startMeasure);
@@ -43,7 +43,12 @@ DocumentBuilder& DocumentBuilder::Select(int startSlot, int startMeasure, int en
   region.endSlot = static_cast<std::int16_t>(endSlot);
   region.endMeasure = static_cast<std::int16_t>(endMeasure);
   region.endPosition = endPosition;
-  return Select(region);
+  return region;
+}
+
+DocumentBuilder& DocumentBuilder::Select(int startSlot, int startMeasure, int endSlot, int endMeasure,
+                                         std::int32_t startPosition, std::int32_t endPosition) {
+  return Select(MakeRegion(startSlot, startMeasure, endSlot, endMeasure, startPosition, endPosition));
 }
 
 DocumentBuilder& DocumentBuilder::Chord(int staffId, int measure, int layer, std::int32_t position,

@@ -22,6 +22,11 @@ namespace host {
 // The duration the builder gives an entry unless told otherwise.
 inline constexpr std::int32_t kDefaultEntryDuration = 256;
 
+// A region record from the first to the last slot and measure, optionally
+// cut at positions in the first and last measure (whole measures by default).
+EREGION MakeRegion(int startSlot, int startMeasure, int endSlot, int endMeasure,
+                   std::int32_t startPosition = 0, std::int32_t endPosition = kEndOfMeasure);
+
 struct NoteSpec {
   short displacement;
   short raiseLower;

@@ -13,7 +13,6 @@
 #include "host/document/DocumentBuilder.h"
 #include "host/document/Session.h"
 #include "host/plugin/PluginModule.h"
-#include "support/TestRegion.h"
 
 namespace {
 
@@ -95,7 +94,7 @@ TEST_F(Drop2ndsEndToEndTest, SecondHighestNoteOfEveryFourNoteChordDropsAnOctave)
     entry.flags2 = 0x0021;  // bits of the host's own stay
     document().StoreFrame(1, static_cast<int>(i) + 1, 0, &entry, 1, nullptr, 0);
   }
-  Invoke(qxtest::MakeRegion(1, 1, 1, static_cast<short>(std::size(cases))));
+  Invoke(host::MakeRegion(1, 1, 1, static_cast<short>(std::size(cases))));
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     SCOPED_TRACE(cases[i].name);
     const EXENTRY& entry = Entry(1, static_cast<int>(i) + 1, 0, 0);
@@ -106,9 +105,9 @@ TEST_F(Drop2ndsEndToEndTest, SecondHighestNoteOfEveryFourNoteChordDropsAnOctave)
 
 TEST_F(Drop2ndsEndToEndTest, SecondRunAppliesTheRuleToTheChordAsItNowStands) {
   Open(host::DocumentBuilder().Staves({1}).Measures(1).Chord(1, 1, 0, 0, {{4, 0}, {2, 0}, {0, 0}, {-3, 0}}));
-  Invoke(qxtest::MakeRegion(1, 1, 1, 1));
+  Invoke(host::MakeRegion(1, 1, 1, 1));
   EXPECT_EQ(Displacements(Entry(1, 1, 0, 0)), (std::vector<short>{4, -5, 0, -3}));
-  Invoke(qxtest::MakeRegion(1, 1, 1, 1));
+  Invoke(host::MakeRegion(1, 1, 1, 1));
   EXPECT_EQ(Displacements(Entry(1, 1, 0, 0)), (std::vector<short>{4, -5, -7, -3}));
   EXPECT_EQ(Entry(1, 1, 0, 0).flags2, 0x0004);
 }
@@ -123,7 +122,7 @@ TEST_F(Drop2ndsEndToEndTest, OnlyEntriesStartingInsideTheRegionChange) {
            .Chord(1, 2, 0, 0, chord)                       // a middle measure: positions not compared
            .Chord(1, 3, 0, 700, chord, /*duration*/ 1024)  // starts inside, lasts past the end
            .Chord(1, 3, 0, 800, chord));                   // after the end position
-  Invoke(qxtest::MakeRegion(1, 1, 1, 3, 480, 700));
+  Invoke(host::MakeRegion(1, 1, 1, 3, 480, 700));
   EXPECT_EQ(Displacements(Entry(1, 1, 0, 0)), (std::vector<short>{4, 2, 0, -3}));
   EXPECT_EQ(Displacements(Entry(1, 1, 0, 1)), (std::vector<short>{4, -5, 0, -3}));
   EXPECT_EQ(Displacements(Entry(1, 2, 0, 0)), (std::vector<short>{4, -5, 0, -3}));
@@ -139,7 +138,7 @@ TEST_F(Drop2ndsEndToEndTest, StavesAreTakenByIdBetweenTheEndSlotsAndHiddenLayers
     for (int layer : {0, 1}) builder.Chord(staff, 1, layer, 0, chord);
   }
   Open(builder);
-  Invoke(qxtest::MakeRegion(2, 1, 3, 2));  // slots 2..3 hold IDs 1 and 2
+  Invoke(host::MakeRegion(2, 1, 3, 2));  // slots 2..3 hold IDs 1 and 2
   for (int staff : {1, 2}) {
     EXPECT_EQ(Displacements(Entry(staff, 1, 0, 0)), (std::vector<short>{4, -5, 0, -3})) << staff;
     EXPECT_EQ(Displacements(Entry(staff, 1, 1, 0)), (std::vector<short>{4, 2, 0, -3})) << staff;
@@ -166,7 +165,7 @@ TEST_F(Drop2ndsEndToEndTest, CellWhoseFrameCannotBeLoadedIsSkippedAndTheWalkGoes
            .Chord(1, 2, 0, 0, chord)
            .Chord(1, 3, 0, 0, chord));
   host::ExportTable::Instance().FailNthCall(HostFn::LoadTGF, 6);  // measure 2, layer 1
-  Invoke(qxtest::MakeRegion(1, 1, 1, 3));
+  Invoke(host::MakeRegion(1, 1, 1, 3));
   EXPECT_EQ(Displacements(Entry(1, 1, 0, 0)), (std::vector<short>{4, -5, 0, -3}));
   EXPECT_EQ(Displacements(Entry(1, 2, 0, 0)), (std::vector<short>{4, 2, 0, -3}));
   EXPECT_EQ(document().SaveCount(1, 2, 0), 0);
@@ -183,7 +182,7 @@ TEST_F(Drop2ndsEndToEndTest, FailedSaveIsIgnoredAndTheOtherFramesAreStillSaved) 
            .Chord(1, 1, 1, 0, chord)
            .Chord(1, 2, 0, 0, chord));
   host::ExportTable::Instance().FailNthCall(HostFn::SaveTGF, 1);  // measure 1, layer 0
-  Invoke(qxtest::MakeRegion(1, 1, 1, 2));
+  Invoke(host::MakeRegion(1, 1, 1, 2));
   EXPECT_EQ(Displacements(Entry(1, 1, 0, 0)), (std::vector<short>{4, 2, 0, -3}));
   EXPECT_EQ(Displacements(Entry(1, 1, 1, 0)), (std::vector<short>{4, -5, 0, -3}));
   EXPECT_EQ(Displacements(Entry(1, 2, 0, 0)), (std::vector<short>{4, -5, 0, -3}));

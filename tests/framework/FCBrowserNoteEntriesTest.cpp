@@ -7,8 +7,8 @@
 #include "framework/notes/FCNoteEntry.h"
 #include "framework/regions/FCCells.h"
 #include "framework/regions/FCMusicRegion.h"
+#include "host/document/DocumentBuilder.h"
 #include "support/HostFixture.h"
-#include "support/TestRegion.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ struct CellRecorder : __FCBrowserRegionBase {
 
 TEST_F(FCBrowserNoteEntriesTest, VisitsEveryStaffIdBetweenTheEndStavesMeasureByMeasure) {
   Open(host::DocumentBuilder().Staves({2, 9, 5}).Measures(3));
-  EREGION r = qxtest::MakeRegion(1, 1, 3, 2);  // slots 1..3 hold IDs 2, 9, 5: IDs 2 to 5
+  EREGION r = host::MakeRegion(1, 1, 3, 2);  // slots 1..3 hold IDs 2, 9, 5: IDs 2 to 5
   FCMusicRegion region(&r);
   CellRecorder browser;
   FCIteratorHandler handler;
@@ -75,7 +75,7 @@ TEST_F(FCBrowserNoteEntriesTest, OffersEntriesInsideTheRegionAndSavesEachCellOnc
            .Chord(1, 3, 0, 300, {{4, 0}})
            .Chord(1, 3, 0, 301, {{5, 0}})
            .Chord(1, 3, 1, 0, {{6, 0}}));
-  EREGION r = qxtest::MakeRegion(1, 1, 2, 3, 480, 300);
+  EREGION r = host::MakeRegion(1, 1, 2, 3, 480, 300);
   FCMusicRegion region(&r);
   FCBrowserNoteEntries browser;
   EntryRecorder handler;
@@ -99,7 +99,7 @@ TEST_F(FCBrowserNoteEntriesTest, FalseFromIterateStillPacksAndSavesThatCellThenS
            .Chord(1, 1, 0, 2, {{1, 0}, {2, 0}})
            .Chord(1, 1, 0, 3, {{1, 0}})
            .Chord(1, 2, 0, 0, {{1, 0}}));
-  EREGION r = qxtest::MakeRegion(1, 1, 1, 2);
+  EREGION r = host::MakeRegion(1, 1, 1, 2);
   FCMusicRegion region(&r);
   FCBrowserNoteEntries browser;
   EntryRecorder handler;
@@ -114,7 +114,7 @@ TEST_F(FCBrowserNoteEntriesTest, FalseFromIterateStillPacksAndSavesThatCellThenS
 
 TEST_F(FCBrowserNoteEntriesTest, WithoutTheSaveFlagChangesAreDropped) {
   Open(host::DocumentBuilder().Staves({1}).Measures(1).Chord(1, 1, 0, 0, {{1, 0}, {2, 0}}));
-  EREGION r = qxtest::MakeRegion(1, 1, 1, 1);
+  EREGION r = host::MakeRegion(1, 1, 1, 1);
   FCMusicRegion region(&r);
   FCBrowserNoteEntries browser;
   EntryRecorder handler;
@@ -125,7 +125,7 @@ TEST_F(FCBrowserNoteEntriesTest, WithoutTheSaveFlagChangesAreDropped) {
 
 TEST_F(FCBrowserNoteEntriesTest, CellWithNothingInTheRegionIsStillSavedAndCounted) {
   Open(host::DocumentBuilder().Staves({1}).Measures(1).Chord(1, 1, 0, 10, {{1, 0}}));
-  EREGION r = qxtest::MakeRegion(1, 1, 1, 1, 500, 600);
+  EREGION r = host::MakeRegion(1, 1, 1, 1, 500, 600);
   FCMusicRegion region(&r);
   FCBrowserNoteEntries browser;
   EntryRecorder handler;
@@ -137,7 +137,7 @@ TEST_F(FCBrowserNoteEntriesTest, CellWithNothingInTheRegionIsStillSavedAndCounte
 
 TEST_F(FCBrowserNoteEntriesTest, CellListFollowsSlotsInSlotOrder) {
   Open(host::DocumentBuilder().Staves({3, 1, 2}).Measures(2));
-  EREGION r = qxtest::MakeRegion(1, 1, 3, 2);
+  EREGION r = host::MakeRegion(1, 1, 3, 2);
   FCMusicRegion region(&r);
   FCCells cells;
   cells.Add(new FCCell(9, 9));

@@ -3,10 +3,10 @@
 #include <cstring>
 
 #include "framework/notes/FCNoteEntry.h"
+#include "host/document/DocumentBuilder.h"
 #include "host/document/Session.h"
 #include "support/HostFixture.h"
 #include "support/TestFrame.h"
-#include "support/TestRegion.h"
 
 namespace {
 
@@ -20,8 +20,8 @@ TEST_F(FCMusicRegionTest, PositionsAreCutOnlyInTheFirstAndLastMeasure) {
     std::int32_t position;
     bool inside;
   };
-  const EREGION threeToFive = qxtest::MakeRegion(1, 3, 2, 5, 480, 0x7FFFFFFF);
-  const EREGION seven = qxtest::MakeRegion(1, 7, 2, 7, 256, 768);
+  const EREGION threeToFive = host::MakeRegion(1, 3, 2, 5, 480, 0x7FFFFFFF);
+  const EREGION seven = host::MakeRegion(1, 7, 2, 7, 256, 768);
   const Case cases[] = {
       {threeToFive, 3, 0, false},
       {threeToFive, 3, 479, false},
@@ -50,13 +50,13 @@ TEST_F(FCMusicRegionTest, PositionsAreCutOnlyInTheFirstAndLastMeasure) {
 }
 
 TEST_F(FCMusicRegionTest, MeasureBoundsAreInclusiveAndAReversedRegionHoldsNone) {
-  EREGION r = qxtest::MakeRegion(1, 3, 1, 5, 0, 0x7FFFFFFF);
+  EREGION r = host::MakeRegion(1, 3, 1, 5, 0, 0x7FFFFFFF);
   FCMusicRegion region(&r);
   EXPECT_FALSE(region.IsMeasureIncluded(2));
   EXPECT_TRUE(region.IsMeasureIncluded(3));
   EXPECT_TRUE(region.IsMeasureIncluded(5));
   EXPECT_FALSE(region.IsMeasureIncluded(6));
-  EREGION reversed = qxtest::MakeRegion(1, 5, 1, 3, 0, 0x7FFFFFFF);
+  EREGION reversed = host::MakeRegion(1, 5, 1, 3, 0, 0x7FFFFFFF);
   FCMusicRegion none(&reversed);
   for (short m = 0; m < 8; ++m) EXPECT_FALSE(none.IsMeasureIncluded(m));
 }
@@ -67,17 +67,17 @@ TEST_F(FCMusicRegionTest, PartialUnlessItCoversWholeMeasures) {
     bool partial;
   };
   for (const Case& c : {Case{0, 0x7FFFFFFF, false}, Case{0, 1000, true}, Case{1, 0x7FFFFFFF, true}}) {
-    EREGION r = qxtest::MakeRegion(1, 1, 1, 1, c.start, c.end);
+    EREGION r = host::MakeRegion(1, 1, 1, 1, c.start, c.end);
     EXPECT_EQ(FCMusicRegion(&r).IsPartial(), c.partial);
   }
 }
 
 TEST_F(FCMusicRegionTest, StavesAreIncludedByIdBetweenTheIdsOfTheEndSlots) {
   Open(host::DocumentBuilder().Staves({3, 1, 2}).Measures(1));
-  EREGION firstTwo = qxtest::MakeRegion(1, 1, 2, 1, 0, 0x7FFFFFFF);  // IDs 3 .. 1: nothing fits
+  EREGION firstTwo = host::MakeRegion(1, 1, 2, 1, 0, 0x7FFFFFFF);  // IDs 3 .. 1: nothing fits
   FCMusicRegion region(&firstTwo);
   for (short id = 0; id <= 4; ++id) EXPECT_FALSE(region.IsStaffIncluded(id)) << id;
-  EREGION lastTwo = qxtest::MakeRegion(2, 1, 3, 1, 0, 0x7FFFFFFF);  // IDs 1 .. 2
+  EREGION lastTwo = host::MakeRegion(2, 1, 3, 1, 0, 0x7FFFFFFF);  // IDs 1 .. 2
   FCMusicRegion other(&lastTwo);
   EXPECT_TRUE(other.IsStaffIncluded(1));
   EXPECT_TRUE(other.IsStaffIncluded(2));
@@ -116,7 +116,7 @@ TEST_F(FCMusicRegionTest, SelectionAndWholeDocumentComeFromTheHost) {
 }
 
 TEST_F(FCMusicRegionTest, FailedHostQueryLeavesTheRegionUntouched) {
-  EREGION r = qxtest::MakeRegion(2, 3, 5, 6, 4, 7);
+  EREGION r = host::MakeRegion(2, 3, 5, 6, 4, 7);
   FCMusicRegion region(&r);  // no document is open: the host cannot answer
   const short documentBefore = region.GetDocument();
   EXPECT_FALSE(region.SetCurrentSelection());

@@ -15,18 +15,6 @@ std::array<std::int32_t, 8> Fields(const EREGION& r) {
           r.endSlotQualifier,   r.endSlot,   r.endMeasure,   r.endPosition};
 }
 
-EREGION Region(int startSlot, int startMeasure, std::int32_t startPosition, int endSlot, int endMeasure,
-               std::int32_t endPosition) {
-  EREGION r{};
-  r.startSlot = static_cast<std::int16_t>(startSlot);
-  r.startMeasure = static_cast<std::int16_t>(startMeasure);
-  r.startPosition = startPosition;
-  r.endSlot = static_cast<std::int16_t>(endSlot);
-  r.endMeasure = static_cast<std::int16_t>(endMeasure);
-  r.endPosition = endPosition;
-  return r;
-}
-
 TEST_F(RegionApiTest, PermutedStaffIdsMapBothWays) {
   Open(host::DocumentBuilder().Staves({3, 1, 2}).Measures(1));
   struct Case {
@@ -72,7 +60,7 @@ TEST_F(RegionApiTest, HiddenLayersAreReportedButStillLent) {
 }
 
 TEST_F(RegionApiTest, CurrentRegionsAreTheSelectionAndTheWholeDocument) {
-  const EREGION selection = Region(2, 3, 480, 3, 4, 768);
+  const EREGION selection = host::MakeRegion(2, 3, 3, 4, 480, 768);
   Open(host::DocumentBuilder().Staves({5, 6, 7}).Measures(12).Number(3).Select(selection));
   std::int32_t scratch = 0;
   EREGION current{}, whole{};
@@ -82,7 +70,7 @@ TEST_F(RegionApiTest, CurrentRegionsAreTheSelectionAndTheWholeDocument) {
   EXPECT_EQ(api::GetCurrentMorvelDocument(kVersion), 3);
 
   // A new selection is what the host reports from then on.
-  EREGION next = Region(1, 1, 0, 1, 2, 0x7FFFFFFF);
+  EREGION next = host::MakeRegion(1, 1, 1, 2, 0, 0x7FFFFFFF);
   next.startSlotQualifier = 7;
   api::SetCurERegion(&next, kVersion);
   api::SetCurERegion(nullptr, kVersion);  // ignored
@@ -91,7 +79,7 @@ TEST_F(RegionApiTest, CurrentRegionsAreTheSelectionAndTheWholeDocument) {
 }
 
 TEST_F(RegionApiTest, WithoutADocumentThereAreNoRegionsAndNoDocumentNumber) {
-  const EREGION untouched = Region(9, 9, 9, 9, 9, 9);
+  const EREGION untouched = host::MakeRegion(9, 9, 9, 9, 9, 9);
   EREGION current = untouched, whole = untouched;
   std::int32_t scratch = 0;
   EXPECT_EQ(api::GetCurERegions(&scratch, &current, &whole, kVersion), 0);
