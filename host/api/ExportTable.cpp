@@ -34,8 +34,6 @@ void ExportTable::FailNthCall(HostFn id, int nth) {
   failAt_[Index(id)] = nth > 0 ? counts_[Index(id)] + nth : 0;
 }
 
-void ExportTable::ClearLog() { calls_.clear(); }
-
 void ExportTable::Reset() {
   withheld_.fill(false);
   counts_.fill(0);

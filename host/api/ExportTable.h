@@ -32,7 +32,6 @@ class ExportTable {
 
   int CallCount(HostFn id) const { return counts_[Index(id)]; }
   const std::vector<HostFn>& Calls() const { return calls_; }
-  void ClearLog();
   // With logging off, calls are still counted and can still be made to
   // fail, but Calls() does not grow: long runs stay cheap.
   void SetCallLogging(bool on) { logging_ = on; }
