@@ -20,7 +20,7 @@ constexpr int kStaves = 50;
 constexpr int kMeasures = 1000;
 constexpr int kChordsPerFrame = 8;
 constexpr std::int64_t kEntries = std::int64_t{kStaves} * kMeasures * kChordsPerFrame;
-constexpr std::uint32_t kVersion = 0x0F000200;
+constexpr std::uint32_t kVersion = quavix::kInterfaceVersion;
 // Each run lowers one more note by an octave; the document is built anew
 // before the notes could sink out of range.
 constexpr int kRunsPerDocument = 100;
@@ -69,7 +69,7 @@ void Report(benchmark::State& state) {
 
 void BM_Drop2ndsPlugin(benchmark::State& state) {
   host::PluginModule plugin(QX_PLUGIN_PATH);
-  plugin.Version(host::api::kHostVersion);
+  plugin.Version(quavix::kInterfaceVersion);
   DocumentRuns runs;
   EREGION region = WholeDocument();
   for (auto _ : state) {

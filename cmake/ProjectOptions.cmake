@@ -14,6 +14,13 @@ function(qx_project_options target)
   endif()
 endfunction()
 
+# Code that goes into a plug-in module: nothing of it is visible outside the
+# module but the entry points.
+function(qx_module_library target)
+  set_target_properties(${target} PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  qx_project_options(${target})
+endfunction()
+
 # An executable that acts as a host: it exports the FX_ functions by name.
 function(qx_host_executable target)
   set_target_properties(${target} PROPERTIES ENABLE_EXPORTS ON CXX_VISIBILITY_PRESET hidden)

@@ -4,7 +4,7 @@
 
 #include "framework/browsers/FCBrowserNoteEntries.h"
 #include "framework/notes/FCNoteEntry.h"
-#include "pdk/frames/FrameServices.h"
+#include "interface/HostRecords.h"
 
 namespace {
 constexpr int kChordSize = 4;
@@ -20,8 +20,8 @@ bool FCDrop2ndHandler::Iterate(__FCBase* element) {
   // entry is left as it is.
   if (second == nullptr) return true;
   second->SetDisplacement(static_cast<short>(second->GetDisplacement() - kOctave));
-  Set16BitFlag(pdk::FieldAt<unsigned short>(entry->_GetEntryRecord(), offsetof(EXENTRY, flags2)),
-               pdk::entryflag2::kDropped2nd, true);
+  Set16BitFlag(quavix::FieldAt<unsigned short>(entry->_GetEntryRecord(), offsetof(EXENTRY, flags2)),
+               quavix::entryflag2::kDropped2nd, true);
   return true;
 }
 

@@ -1,4 +1,12 @@
-// Every framework class.
+// The framework's chief header: every framework class, and the host module
+// and version globals of the binding layer that plug-in code uses.
+//
+// The names here (__FCBase, FCNoteEntry, _GetDataPtr, RunningQuavixVersion
+// and the rest) are the framework's documented interface, which plug-in code
+// is written against: the FC classes, the __FC abstract bases, the
+// underscore operations meant for a class and its subclasses. They keep
+// those spellings; the code beneath them (the binding layer's pdk:: names,
+// the host's) follows the project's own style.
 #pragma once
 
 #include "framework/browsers/FCBrowserBase.h"
@@ -6,8 +14,9 @@
 #include "framework/collections/FCCollection.h"
 #include "framework/core/FCBase.h"
 #include "framework/core/FCBaseData.h"
-#include "framework/core/QuavixHost.h"
 #include "framework/notes/FCNoteEntry.h"
 #include "framework/notes/FCNoteEntryCell.h"
+#include "framework/plugin/PluginCommand.h"
 #include "framework/regions/FCCells.h"
 #include "framework/regions/FCMusicRegion.h"
+#include "pdk/binding/HostModule.h"

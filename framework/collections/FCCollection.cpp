@@ -2,7 +2,7 @@
 
 __FCCollection::~__FCCollection() {
   _FreeElements();
-  if (!UsesInlineSlots()) delete[] _items;
+  if (!UsesInlineItems()) delete[] _items;
   _items = nullptr;
   _count = 0;
 }
@@ -18,16 +18,16 @@ void __FCCollection::_RequireElement(int further) {
   if (further <= 0) return;
   const int need = _count + further;
   if (_capacity >= need) return;
-  const int capacity = (need + 10) / 10 * 10;
-  if (capacity <= kInlineSlots) {
-    // The inline slots past the count are always null: nothing to copy.
+  const int capacity = framework::detail::GrownCapacity(need);
+  if (capacity <= kInlineItems) {
+    // The inline items past the count are always null: nothing to copy.
     _items = _inlineItems;
     _capacity = capacity;
     return;
   }
   auto** items = new __FCBase*[static_cast<std::size_t>(capacity)];
   for (int i = 0; i < capacity; ++i) items[i] = i < _count ? _items[i] : nullptr;
-  if (_items != nullptr && !UsesInlineSlots()) delete[] _items;
+  if (_items != nullptr && !UsesInlineItems()) delete[] _items;
   _items = items;
   _capacity = capacity;
 }

@@ -3,8 +3,15 @@
 #pragma once
 
 #include "framework/core/FCBase.h"
+#include "interface/HostRecords.h"
 
 class FCIteratorHandler;
+
+namespace framework::detail {
+// The capacity a collection grows to when it must hold this many elements:
+// the next multiple of 10 above.
+constexpr int GrownCapacity(int need) { return (need + 10) / 10 * 10; }
+}  // namespace framework::detail
 
 // Common base of collections and browsers.
 class __FCIteratorBase : public __FCBase {
@@ -54,15 +61,16 @@ class __FCCollection : public __FCIteratorBase {
   void _SetCount(int count) { _count = count; }
 
  private:
-  // The first ten slots live in the collection itself: most collections (the
-  // notes of an entry) never need more, and need no allocation then.
-  static constexpr int kInlineSlots = 10;
-  bool UsesInlineSlots() const { return _items == _inlineItems; }
+  // The first items live in the collection itself, as many as the growth
+  // rule gives for an entry's most notes: the notes of an entry never need an
+  // allocation.
+  static constexpr int kInlineItems = framework::detail::GrownCapacity(quavix::kMaxNotesPerEntry);
+  bool UsesInlineItems() const { return _items == _inlineItems; }
 
   int _count = 0;
   int _capacity = 0;
   __FCBase** _items = nullptr;
-  __FCBase* _inlineItems[kInlineSlots] = {};
+  __FCBase* _inlineItems[kInlineItems] = {};
 };
 
 // The callback object of walks, searches and sorts.

@@ -16,6 +16,6 @@ void __FCBase::Set16BitFlag(unsigned short* target, unsigned short mask, bool se
   SetBits(target, mask, set);
 }
 
-void __FCBase::Set32BitFlag(std::uint32_t* target, std::uint32_t mask, bool set) {
+void __FCBase::Set32BitFlag(QxULong* target, QxULong mask, bool set) {
   SetBits(target, mask, set);
 }

@@ -1,7 +1,7 @@
 // The root of every framework object.
 #pragma once
 
-#include <cstdint>
+#include "interface/HostTypes.h"
 
 class __FCBase {
  public:
@@ -12,5 +12,5 @@ class __FCBase {
   // Set (true) or clear (false) the bits of mask in a flag word inside a host
   // record. The word may be misaligned; it is read and written bytewise.
   static void Set16BitFlag(unsigned short* target, unsigned short mask, bool set);
-  static void Set32BitFlag(std::uint32_t* target, std::uint32_t mask, bool set);
+  static void Set32BitFlag(QxULong* target, QxULong mask, bool set);
 };

@@ -4,12 +4,12 @@
 
 #include "pdk/binding/HostFunctions.h"
 
-__FCBaseData::__FCBaseData(std::uint32_t version) : _version(version) {}
+__FCBaseData::__FCBaseData(QxULong version) : _version(version) {}
 
 bool __FCBaseData::LoadDataBlock() {
   if (_dataBuffer != nullptr && IsDynamicSize()) ClearData();
   if (_dataBuffer == nullptr) _dataBuffer = Allocate();
-  std::int32_t size = DataSize();
+  QxLong size = DataSize();
   const std::uint32_t tag = Tag();
   if (FX_LoadEData(tag, _key, _dataBuffer, &size, _version) != 0) {
     _dataSize = size;

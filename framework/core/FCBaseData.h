@@ -11,7 +11,7 @@
 
 class __FCBaseData : public __FCBase {
  public:
-  explicit __FCBaseData(std::uint32_t version);
+  explicit __FCBaseData(QxULong version);
 
   const char* ClassName() const override { return "__FCBaseData"; }
   // The host record kind, a four-character tag.
@@ -24,7 +24,7 @@ class __FCBaseData : public __FCBase {
   virtual void Deallocate() {}
   virtual bool IsDynamicSize() { return false; }
   // A new, unloaded object of the same class, or none.
-  virtual __FCBaseData* CreateObject(std::uint32_t version) = 0;
+  virtual __FCBaseData* CreateObject(QxULong version) = 0;
   virtual void CloneMemoryFrom(__FCBaseData* source);
   ~__FCBaseData() override = default;  // the data buffer is left alone here
   virtual bool Save();
@@ -41,7 +41,7 @@ class __FCBaseData : public __FCBase {
   void SetCustomTag(std::uint32_t tag) { _customTag = tag; }
   void* _GetDataPtr() const { return _dataBuffer; }
   std::int32_t GetLoadedSize() const { return _dataSize; }
-  std::uint32_t GetVersion() const { return _version; }
+  QxULong GetVersion() const { return _version; }
   unsigned char* _GetKey() { return _key; }
   const unsigned char* _GetKey() const { return _key; }
 
@@ -56,6 +56,6 @@ class __FCBaseData : public __FCBase {
   std::uint32_t _customTag = 0;
   void* _dataBuffer = nullptr;
   std::int32_t _dataSize = 0;
-  std::uint32_t _version;
+  QxULong _version;
   unsigned char _key[8] = {};
 };

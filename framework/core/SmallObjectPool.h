@@ -1,65 +1,82 @@
-// Fixed-size slots carved from larger chunks, for the many small objects a
-// walk makes and destroys (notes and note entries). Freed slots are reused;
+// Fixed-size blocks carved from larger chunks, for the many small objects a
+// walk makes and destroys (notes and note entries). Freed blocks are reused;
 // when the last live object of a pool goes, its chunks are returned, so
 // nothing is held between host calls. The module is called on one thread at
 // a time, so the pools take no locks.
 //
-// Under the address sanitizer every object gets its own allocation instead,
-// so that a stale object is still caught.
+// Under the address sanitizer every block that is not handed out is
+// poisoned: a stale object, or a read past an object into its neighbour, is
+// still caught with the pool on.
 #pragma once
 
 #include <cstddef>
 #include <new>
 
-namespace pdk::detail {
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/asan_interface.h>
+#define QX_POISON(address, size) ASAN_POISON_MEMORY_REGION(address, size)
+#define QX_UNPOISON(address, size) ASAN_UNPOISON_MEMORY_REGION(address, size)
+#else
+#define QX_POISON(address, size) ((void)(address), (void)(size))
+#define QX_UNPOISON(address, size) ((void)(address), (void)(size))
+#endif
 
-template <std::size_t SlotSize>
+namespace framework::detail {
+
+template <std::size_t ObjectSize>
 class SmallObjectPool {
  public:
   static void* Allocate() {
     ++live_;
     if (free_ != nullptr) {
-      Slot* slot = free_;
-      free_ = slot->next;
-      return slot;
+      FreeBlock* block = free_;
+      QX_UNPOISON(block, sizeof(FreeBlock));  // only the pool reads the link
+      free_ = block->next;
+      QX_UNPOISON(block, kBlockBytes);
+      return block;
     }
-    // Slots of the newest chunk are handed out in order, without a free list.
+    // Blocks of the newest chunk are handed out in order, without a free list.
     if (unused_ == 0) AddChunk();
     --unused_;
-    return chunks_->slots + unused_ * kSlotBytes;
+    unsigned char* block = chunks_->blocks + unused_ * kBlockBytes;
+    QX_UNPOISON(block, kBlockBytes);
+    return block;
   }
 
   static void Release(void* pointer) noexcept {
-    auto* slot = static_cast<Slot*>(pointer);
-    slot->next = free_;
-    free_ = slot;
+    auto* block = static_cast<FreeBlock*>(pointer);
+    block->next = free_;
+    free_ = block;
+    QX_POISON(block, kBlockBytes);
     if (--live_ == 0) ReleaseChunks();
   }
 
  private:
   static constexpr std::size_t kAlignment = alignof(std::max_align_t);
-  static constexpr std::size_t kSlotBytes = (SlotSize + kAlignment - 1) / kAlignment * kAlignment;
-  // About a page per chunk, and never fewer than 16 slots.
-  static constexpr std::size_t kSlotsPerChunk = 4096 / kSlotBytes > 16 ? 4096 / kSlotBytes : 16;
+  static constexpr std::size_t kBlockBytes = (ObjectSize + kAlignment - 1) / kAlignment * kAlignment;
+  // About a page per chunk, and never fewer than 16 blocks.
+  static constexpr std::size_t kBlocksPerChunk = 4096 / kBlockBytes > 16 ? 4096 / kBlockBytes : 16;
 
-  struct Slot {
-    Slot* next;
+  struct FreeBlock {
+    FreeBlock* next;
   };
   struct Chunk {
     Chunk* next;
-    alignas(kAlignment) unsigned char slots[kSlotsPerChunk * kSlotBytes];
+    alignas(kAlignment) unsigned char blocks[kBlocksPerChunk * kBlockBytes];
   };
 
   static void AddChunk() {
     auto* chunk = new Chunk;
     chunk->next = chunks_;
     chunks_ = chunk;
-    unused_ = kSlotsPerChunk;
+    unused_ = kBlocksPerChunk;
+    QX_POISON(chunk->blocks, sizeof chunk->blocks);
   }
 
   static void ReleaseChunks() noexcept {
     while (chunks_ != nullptr) {
       Chunk* next = chunks_->next;
+      QX_UNPOISON(chunks_->blocks, sizeof chunks_->blocks);
       delete chunks_;
       chunks_ = next;
     }
@@ -67,13 +84,16 @@ class SmallObjectPool {
     unused_ = 0;
   }
 
-  inline static Slot* free_ = nullptr;
+  inline static FreeBlock* free_ = nullptr;
   inline static Chunk* chunks_ = nullptr;
-  inline static std::size_t unused_ = 0;  // slots of the newest chunk never handed out
+  inline static std::size_t unused_ = 0;  // blocks of the newest chunk never handed out
   inline static std::size_t live_ = 0;
 };
 
-}  // namespace pdk::detail
+}  // namespace framework::detail
+
+#undef QX_POISON
+#undef QX_UNPOISON
 
 // Gives a class pooled allocation: `class FCNote : public __FCBase,
 // public PooledAllocation<FCNote>`. Objects of a larger derived class use the
@@ -81,18 +101,13 @@ class SmallObjectPool {
 template <typename T>
 class PooledAllocation {
  public:
-#if defined(__SANITIZE_ADDRESS__)
-  static void* operator new(std::size_t size) { return ::operator new(size); }
-  static void operator delete(void* pointer, std::size_t) noexcept { ::operator delete(pointer); }
-#else
   static void* operator new(std::size_t size) {
     if (size != sizeof(T)) return ::operator new(size);
-    return pdk::detail::SmallObjectPool<sizeof(T)>::Allocate();
+    return framework::detail::SmallObjectPool<sizeof(T)>::Allocate();
   }
   static void operator delete(void* pointer, std::size_t size) noexcept {
     if (pointer == nullptr) return;
     if (size != sizeof(T)) return ::operator delete(pointer);
-    pdk::detail::SmallObjectPool<sizeof(T)>::Release(pointer);
+    framework::detail::SmallObjectPool<sizeof(T)>::Release(pointer);
   }
-#endif
 };

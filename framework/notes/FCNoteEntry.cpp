@@ -6,20 +6,27 @@
 #include "pdk/frames/FrameServices.h"
 
 using pdk::EntryNoteCount;
-namespace entryflag = pdk::entryflag;
-namespace noteflag = pdk::noteflag;
+using quavix::kMaxNotesPerEntry;
+namespace entryflag = quavix::entryflag;
+namespace noteflag = quavix::noteflag;
 
 namespace {
-std::uint32_t* EntryFlags(EXENTRY* entry) {
-  return pdk::FieldAt<std::uint32_t>(entry, offsetof(EXENTRY, flags));
-}
-std::uint32_t* NoteFlags(EXNOTE* note) { return pdk::FieldAt<std::uint32_t>(note, offsetof(EXNOTE, flags)); }
+
+// Bounds of the searches over displacements: a note at or beyond them is
+// never chosen as the highest or lowest, and an entry with no note inside
+// them has a highest displacement of 0 and a range of 0.
+constexpr int kBelowEveryDisplacement = -10000;
+constexpr int kAboveEveryDisplacement = 10000;
+
+QxULong* EntryFlags(EXENTRY* entry) { return quavix::FieldAt<QxULong>(entry, offsetof(EXENTRY, flags)); }
+QxULong* NoteFlags(EXNOTE* note) { return quavix::FieldAt<QxULong>(note, offsetof(EXNOTE, flags)); }
+
 }  // namespace
 
 // --- FCNote ------------------------------------------------------------------
 
-FCNote::FCNote(int slotIndex, EXNOTE* record, FCNoteEntry* owner)
-    : _slotIndex(slotIndex), _record(record), _owner(owner) {}
+FCNote::FCNote(int noteIndex, EXNOTE* record, FCNoteEntry* owner)
+    : _noteIndex(noteIndex), _record(record), _owner(owner) {}
 
 bool FCNote::IsIdenticalPitch(FCNote* other) const {
   return GetDisplacement() == other->GetDisplacement() && GetRaiseLower() == other->GetRaiseLower();
@@ -32,7 +39,7 @@ bool FCNote::IsLowerPitchThan(FCNote* other) const {
 
 std::uint32_t FCNote::_GetEntryNumber() const { return _owner ? _owner->GetEntryNumber() : 0; }
 
-void FCNote::SetOwnerEntryFlag(std::uint32_t mask, bool set) {
+void FCNote::SetOwnerEntryFlag(QxULong mask, bool set) {
   if (_owner == nullptr || _owner->_GetEntryRecord() == nullptr) return;
   Set32BitFlag(EntryFlags(_owner->_GetEntryRecord()), mask, set);
 }
@@ -47,7 +54,7 @@ FCNoteEntry::FCNoteEntry(EXTGF2005a* frame, int index, FCNoteEntry* previous)
     : _entry(&frame->entries[index]),
       _frame(frame),
       _measure(frame->measure),
-      _staff(frame->staff),
+      _staff(frame->staffSlot),
       _previous(previous) {
   _UpdateNoteCollection();
 }
@@ -67,12 +74,12 @@ bool FCNoteEntry::IsNote() const { return (_entry->flags & entryflag::kNoteEntry
 void FCNoteEntry::_UpdateNoteCollection() {
   _FreeElements();
   _SetCount(0);
-  // A note count outside 0..12 never takes the objects past the 12 slots.
+  // A note count outside 0..12 never takes the objects past the 12 records.
   for (int i = 0; i < EntryNoteCount(_entry); ++i) Add(new FCNote(i, &_entry->notes[i], this));
 }
 
 FCNote* FCNoteEntry::FindHighestNote(FCNote* bound) {
-  int best = -10000;
+  int best = kBelowEveryDisplacement;
   FCNote* chosen = nullptr;
   for (int i = 0; i < GetCount(); ++i) {
     FCNote* note = GetItemAt(i);
@@ -89,7 +96,7 @@ FCNote* FCNoteEntry::FindHighestNote(FCNote* bound) {
 }
 
 FCNote* FCNoteEntry::FindLowestNote() {
-  int best = 10000;
+  int best = kAboveEveryDisplacement;
   FCNote* chosen = nullptr;
   for (int i = 0; i < GetCount(); ++i) {
     FCNote* note = GetItemAt(i);
@@ -105,21 +112,21 @@ FCNote* FCNoteEntry::FindLowestNote() {
 }
 
 short FCNoteEntry::CalcHighestDisplacement() {
-  int highest = -10000;
+  int highest = kBelowEveryDisplacement;
   for (int i = 0; i < GetCount(); ++i) {
     if (GetItemAt(i)->GetDisplacement() > highest) highest = GetItemAt(i)->GetDisplacement();
   }
-  return highest == -10000 ? 0 : static_cast<short>(highest);
+  return highest == kBelowEveryDisplacement ? 0 : static_cast<short>(highest);
 }
 
 short FCNoteEntry::CalcDisplacementRange() {
-  int highest = -10000, lowest = 10000;
+  int highest = kBelowEveryDisplacement, lowest = kAboveEveryDisplacement;
   for (int i = 0; i < GetCount(); ++i) {
     const int d = GetItemAt(i)->GetDisplacement();
     if (d > highest) highest = d;
     if (d < lowest) lowest = d;
   }
-  if (GetCount() == 0 || highest == -10000) return 0;
+  if (GetCount() == 0 || highest == kBelowEveryDisplacement) return 0;
   return static_cast<short>(highest - lowest);
 }
 
@@ -135,16 +142,16 @@ short FCNoteEntry::_FindUniqueNoteID() {
 }
 
 FCNote* FCNoteEntry::AddNewNote() {
-  // The note objects mirror the valid slots, so their count is the slot to
-  // fill even when the record's count is out of range.
-  const int slot = GetCount();
-  if (slot > kMaxNotesPerEntry - 1 || !IsNote()) return nullptr;
-  std::memset(&_entry->notes[slot], 0, sizeof(EXNOTE));
-  auto* note = new FCNote(slot, &_entry->notes[slot], this);
+  // The note objects mirror the valid note records, so their count is the
+  // record to fill even when the entry's count is out of range.
+  const int index = GetCount();
+  if (index > kMaxNotesPerEntry - 1 || !IsNote()) return nullptr;
+  std::memset(&_entry->notes[index], 0, sizeof(EXNOTE));
+  auto* note = new FCNote(index, &_entry->notes[index], this);
   Set32BitFlag(NoteFlags(note->_GetRecord()), noteflag::kCreated, true);
   note->_GetRecord()->noteId = _FindUniqueNoteID();
   Add(note);
-  _entry->noteCount = static_cast<std::int16_t>(slot + 1);
+  _entry->noteCount = static_cast<std::int16_t>(index + 1);
   return note;
 }
 
@@ -162,7 +169,7 @@ int FCNoteEntry::AddPitches(FCNoteEntry* other) {
   return added;
 }
 
-void FCNoteEntry::SetNoteFlagOnAll(std::uint32_t mask, bool set) {
+void FCNoteEntry::SetNoteFlagOnAll(QxULong mask, bool set) {
   if (!IsNote()) return;
   for (int i = 0; i < GetCount(); ++i) Set32BitFlag(NoteFlags(GetItemAt(i)->_GetRecord()), mask, set);
 }
@@ -190,7 +197,7 @@ void FCNoteEntry::CopyNotes(FCNoteEntry* other) {
 
 void FCNoteEntry::CopyNote(FCNote* note) {
   EXNOTE copy;
-  std::memcpy(&copy, note->_GetRecord(), sizeof copy);  // the source may be a slot of this entry
+  std::memcpy(&copy, note->_GetRecord(), sizeof copy);  // the source may be a record of this entry
   _entry->noteCount = 1;
   std::memcpy(&_entry->notes[0], &copy, sizeof copy);
   _entry->notes[0].noteId = 1;
@@ -218,8 +225,8 @@ void FCNoteEntry::_PackEXENTRYNotes() {
     Set32BitFlag(EntryFlags(_entry), entryflag::kNoteEntry, false);
     _entry->noteCount = 0;
   } else {
-    // Slots from the new count up to the old one keep their bytes; the count
-    // excludes them.
+    // Records from the new count up to the old one keep their bytes; the
+    // count excludes them.
     std::memcpy(_entry->notes, kept, sizeof(EXNOTE) * static_cast<std::size_t>(keptCount));
     _entry->noteCount = static_cast<std::int16_t>(keptCount);
   }
@@ -229,7 +236,7 @@ void FCNoteEntry::_PackEXENTRYNotes() {
 void FCNoteEntry::MakeRest() {
   _entry->noteCount = 0;
   _UpdateNoteCollection();
-  std::uint32_t* flags = EntryFlags(_entry);
+  QxULong* flags = EntryFlags(_entry);
   Set32BitFlag(flags, entryflag::kNoteEntry, false);
   Set32BitFlag(flags, entryflag::kNoteDetail, false);
   Set32BitFlag(flags, entryflag::kSpecialAlts, false);

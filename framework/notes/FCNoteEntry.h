@@ -8,15 +8,15 @@
 
 #include "framework/collections/FCCollection.h"
 #include "framework/core/SmallObjectPool.h"
-#include "pdk/records/HostRecords.h"
+#include "interface/HostRecords.h"
 
 class FCNoteEntry;
 
-// One note of an entry: a slot of the entry record. Valid until the entry's
-// note list is rebuilt.
+// One note of an entry: one of the entry record's note records. Valid until
+// the entry's note list is rebuilt.
 class FCNote : public __FCBase, public PooledAllocation<FCNote> {
  public:
-  FCNote(int slotIndex, EXNOTE* record, FCNoteEntry* owner);
+  FCNote(int noteIndex, EXNOTE* record, FCNoteEntry* owner);
 
   const char* ClassName() const override { return "FCNote"; }
 
@@ -29,8 +29,8 @@ class FCNote : public __FCBase, public PooledAllocation<FCNote> {
   short GetRaiseLower() const { return _record->raiseLower; }
   void SetRaiseLower(short raiseLower) { _record->raiseLower = raiseLower; }
   short GetNoteID() const { return _record->noteId; }
-  std::uint32_t _GetFlags() const { return _record->flags; }
-  int _GetSlotIndex() const { return _slotIndex; }
+  QxULong _GetFlags() const { return _record->flags; }
+  int _GetNoteIndex() const { return _noteIndex; }
   EXNOTE* _GetRecord() const { return _record; }
   FCNoteEntry* GetEntry() const { return _owner; }
   bool _IsDeleted() const { return _deleted; }
@@ -42,15 +42,15 @@ class FCNote : public __FCBase, public PooledAllocation<FCNote> {
   void _SetArticulationEntryFlag(bool set);
 
  private:
-  void SetOwnerEntryFlag(std::uint32_t mask, bool set);
+  void SetOwnerEntryFlag(QxULong mask, bool set);
 
   bool _deleted = false;
-  int _slotIndex;
+  int _noteIndex;
   EXNOTE* _record;
   FCNoteEntry* _owner;
 };
 
-// One entry record of a frame, as a collection of its notes in slot order.
+// One entry record of a frame, as a collection of its notes in record order.
 class FCNoteEntry : public __FCCollection, public PooledAllocation<FCNoteEntry> {
  public:
   // The entry at an index of a frame; the previous entry of the same list, or
@@ -64,13 +64,14 @@ class FCNoteEntry : public __FCCollection, public PooledAllocation<FCNoteEntry> 
   EXENTRY* _GetEntryRecord() const { return _entry; }
   EXTGF2005a* _GetFrame() const { return _frame; }
   short GetMeasure() const { return _measure; }
+  // The frame's staff field: the staff slot the frame was loaded with.
   short GetStaff() const { return _staff; }
   FCNoteEntry* GetPrevious() const { return _previous; }
   FCNoteEntry* GetNext() const { return _next; }
   void _SetNext(FCNoteEntry* next) { _next = next; }
 
   std::uint32_t GetEntryNumber() const { return _entry ? _entry->entryNumber : 0; }
-  std::int32_t GetMeasurePos() const { return _entry->position; }
+  QxLong GetMeasurePos() const { return _entry->position; }
   int GetNoteCount() const { return GetCount(); }
   FCNote* GetItemAt(int index) const { return static_cast<FCNote*>(__FCCollection::GetItemAt(index)); }
   bool IsNote() const;
@@ -106,7 +107,7 @@ class FCNoteEntry : public __FCCollection, public PooledAllocation<FCNoteEntry> 
   void _SetArticulationCache(__FCCollection* cache);
 
  private:
-  void SetNoteFlagOnAll(std::uint32_t mask, bool set);
+  void SetNoteFlagOnAll(QxULong mask, bool set);
 
   EXENTRY* _entry;
   EXTGF2005a* _frame;

@@ -4,11 +4,17 @@
 #include <cstring>
 
 #include "framework/regions/FCMusicRegion.h"
-#include "pdk/HostTypes.h"
+#include "interface/HostTypes.h"
 #include "pdk/binding/HostFunctions.h"
 #include "pdk/frames/FrameServices.h"
 
-using pdk::kInterfaceVersion;
+using quavix::kInterfaceVersion;
+
+namespace {
+// Entries further than this from the position asked for are never the
+// closest.
+constexpr std::int64_t kClosestPosReach = 20000;
+}  // namespace
 
 // --- __FCNoteEntryCollection -------------------------------------------------
 
@@ -24,8 +30,8 @@ void __FCNoteEntryCollection::_CopyEntries(EXTGF2005a* source, EXTGF2005a* desti
     const std::uint32_t number = target.entryNumber;
     std::memcpy(&target, &source->entries[i], sizeof(EXENTRY));
     target.entryNumber = number;
-    target.flags &= pdk::entryflag::kKeptWhenCopied;
-    target.flags2 = static_cast<std::uint16_t>(target.flags2 & ~pdk::entryflag2::kClearedWhenCopied);
+    target.flags &= quavix::entryflag::kKeptWhenCopied;
+    target.flags2 = static_cast<std::uint16_t>(target.flags2 & ~quavix::entryflag2::kClearedWhenCopied);
   }
 }
 
@@ -37,13 +43,13 @@ FCNoteEntryCell::FCNoteEntryCell(std::int32_t measure, std::int32_t staffId)
 FCNoteEntryCell::~FCNoteEntryCell() { ReleaseAll(); }
 
 // Asked once per load, set-up or save.
-int FCNoteEntryCell::UsedFrameSlots() {
+int FCNoteEntryCell::UsedLayerFrames() {
   const int layers = FX_GetMaxLayers(kInterfaceVersion);
-  return layers < 0 ? 0 : (layers > kMaxFrameSlots ? kMaxFrameSlots : layers);
+  return layers < 0 ? 0 : (layers > kMaxLayerFrames ? kMaxLayerFrames : layers);
 }
 
 EXTGF2005a* FCNoteEntryCell::_GetFrame(int layer) const {
-  return layer >= 0 && layer < kMaxFrameSlots ? _frames[layer] : nullptr;
+  return layer >= 0 && layer < kMaxLayerFrames ? _frames[layer] : nullptr;
 }
 
 void FCNoteEntryCell::ReleaseAll() {
@@ -61,7 +67,7 @@ void FCNoteEntryCell::ReleaseAll() {
 bool FCNoteEntryCell::Load() {
   ReleaseAll();
   const short slot = FX_InstToSlot(static_cast<short>(_staffId), 0, kInterfaceVersion);
-  const int layers = UsedFrameSlots();
+  const int layers = UsedLayerFrames();
   for (int layer = 0; layer < layers; ++layer) {
     if (FX_GetShowLayer(static_cast<short>(layer), kInterfaceVersion) == 0) continue;
     _frames[layer] =
@@ -76,7 +82,7 @@ bool FCNoteEntryCell::Load() {
 }
 
 void FCNoteEntryCell::_SetupEntries() {
-  const int layers = UsedFrameSlots();
+  const int layers = UsedLayerFrames();
   for (int layer = 0; layer < layers; ++layer) {
     EXTGF2005a* frame = _frames[layer];
     if (frame == nullptr) continue;
@@ -92,7 +98,7 @@ void FCNoteEntryCell::_SetupEntries() {
 
 bool FCNoteEntryCell::Save() {
   bool saved = true;
-  const int layers = UsedFrameSlots();
+  const int layers = UsedLayerFrames();
   for (int layer = 0; layer < layers; ++layer) {
     if (_frames[layer] == nullptr) continue;
     if (FX_SaveTGF(_frames[layer], kInterfaceVersion) == 0) saved = false;  // the others are still saved
@@ -100,8 +106,8 @@ bool FCNoteEntryCell::Save() {
   return saved;
 }
 
-FCNoteEntry* FCNoteEntryCell::FindClosestPos(std::int32_t position) {
-  std::int64_t bestDistance = 20000;
+FCNoteEntry* FCNoteEntryCell::FindClosestPos(QxLong position) {
+  std::int64_t bestDistance = kClosestPosReach;
   FCNoteEntry* chosen = nullptr;
   for (int i = 0; i < GetCount(); ++i) {
     FCNoteEntry* entry = GetItemAt(i);
@@ -116,12 +122,6 @@ FCNoteEntry* FCNoteEntryCell::FindClosestPos(std::int32_t position) {
 
 FCNoteEntry* FCNoteEntryCell::GetRegionItemAt(int index, FCMusicRegion* region) {
   FCNoteEntry* entry = GetItemAt(index);
-  if (entry == nullptr) return nullptr;
-  if (_measure == region->GetStartMeasure() && entry->GetMeasurePos() < region->GetStartMeasurePos()) {
-    return nullptr;
-  }
-  if (_measure == region->GetEndMeasure() && entry->GetMeasurePos() > region->GetEndMeasurePos()) {
-    return nullptr;
-  }
+  if (entry == nullptr || !region->IsPosWithin(_measure, entry->GetMeasurePos())) return nullptr;
   return entry;
 }

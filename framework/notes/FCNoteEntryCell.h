@@ -8,7 +8,7 @@
 
 #include "framework/collections/FCCollection.h"
 #include "framework/notes/FCNoteEntry.h"
-#include "pdk/records/HostRecords.h"
+#include "interface/HostRecords.h"
 
 class FCMusicRegion;
 
@@ -24,8 +24,8 @@ class __FCNoteEntryCollection : public __FCCollection {
 
 class FCNoteEntryCell : public __FCNoteEntryCollection {
  public:
-  // Room for this many layers' frames.
-  static constexpr int kMaxFrameSlots = 20;
+  // Room for this many layers' frames; layers past it are not loaded.
+  static constexpr int kMaxLayerFrames = 20;
 
   FCNoteEntryCell(std::int32_t measure, std::int32_t staffId);
   FCNoteEntryCell(const FCNoteEntryCell&) = delete;
@@ -39,7 +39,7 @@ class FCNoteEntryCell : public __FCNoteEntryCollection {
   bool Load();
   // Writes every loaded frame back; false when any write failed.
   bool Save();
-  FCNoteEntry* FindClosestPos(std::int32_t position);
+  FCNoteEntry* FindClosestPos(QxLong position);
   // The entry at the index when it lies inside the region, else none.
   FCNoteEntry* GetRegionItemAt(int index, FCMusicRegion* region);
   void _SetupEntries();
@@ -50,10 +50,10 @@ class FCNoteEntryCell : public __FCNoteEntryCollection {
 
  private:
   // The host's layer count, within the frame table.
-  static int UsedFrameSlots();
+  static int UsedLayerFrames();
   void ReleaseAll();
 
-  EXTGF2005a* _frames[kMaxFrameSlots] = {};
+  EXTGF2005a* _frames[kMaxLayerFrames] = {};  // by 0-based layer
   std::int32_t _measure;
   std::int32_t _staffId;
 };

@@ -1,6 +1,6 @@
 #include "framework/regions/FCCells.h"
 
-#include "pdk/HostTypes.h"
+#include "interface/HostTypes.h"
 #include "pdk/binding/HostFunctions.h"
 
 void FCCells::ApplyRegion(FCMusicRegion* region) {
@@ -10,7 +10,7 @@ void FCCells::ApplyRegion(FCMusicRegion* region) {
     for (int slot = region->GetStartSlot(); slot <= region->GetEndSlot(); ++slot) {
       // The start slot's qualifier serves every slot.
       const short staffId =
-          FX_SlotToInst(static_cast<short>(slot), region->GetStartSlotQualifier(), pdk::kInterfaceVersion);
+          FX_SlotToInst(static_cast<short>(slot), region->GetStartSlotQualifier(), quavix::kInterfaceVersion);
       Add(new FCCell(measure, staffId));
     }
   }

@@ -3,10 +3,10 @@
 #include <cstring>
 
 #include "framework/notes/FCNoteEntry.h"
-#include "pdk/HostTypes.h"
+#include "interface/HostTypes.h"
 #include "pdk/binding/HostFunctions.h"
 
-using pdk::kInterfaceVersion;
+using quavix::kInterfaceVersion;
 
 FCMusicRegion::FCMusicRegion(const EREGION* region) {
   if (region != nullptr) SetMorvelRegion(region);
@@ -18,7 +18,7 @@ void FCMusicRegion::SetMorvelRegion(const EREGION* region) {
 }
 
 bool FCMusicRegion::TakeHostRegion(bool wholeDocument) {
-  std::int32_t scratch = 0;
+  QxLong scratch = 0;
   EREGION selection{}, whole{};
   if (FX_GetCurERegions(&scratch, &selection, &whole, kInterfaceVersion) == 0) return false;
   std::memcpy(&_region, wholeDocument ? &whole : &selection, sizeof _region);
@@ -47,13 +47,13 @@ bool FCMusicRegion::IsStaffIncluded(short staffId) const {
   return staffId <= CalcEndStaff();
 }
 
-bool FCMusicRegion::IsPosWithin(std::int32_t measure, std::int32_t position) const {
+bool FCMusicRegion::IsPosWithin(QxLong measure, QxLong position) const {
   if (measure == _region.startMeasure && position < _region.startPosition) return false;
   if (measure == _region.endMeasure && position > _region.endPosition) return false;
   return true;
 }
 
-bool FCMusicRegion::IsCellPosWithin(FCCell* cell, std::int32_t position) const {
+bool FCMusicRegion::IsCellPosWithin(FCCell* cell, QxLong position) const {
   const auto measure = static_cast<short>(cell->GetMeasure());
   if (!IsMeasureIncluded(measure)) return false;
   if (!IsStaffIncluded(static_cast<short>(cell->GetStaff()))) return false;
@@ -67,7 +67,7 @@ bool FCMusicRegion::IsEntryPosWithin(FCNoteEntry* entry) const {
 }
 
 bool FCMusicRegion::IsPartial() const {
-  return _region.startPosition != 0 || _region.endPosition != kEndOfMeasure;
+  return _region.startPosition != 0 || _region.endPosition != quavix::kEndOfMeasure;
 }
 
 bool FCMusicRegion::IsCurrentDocument() const {

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "framework/core/FCBase.h"
-#include "pdk/records/HostRecords.h"
+#include "interface/HostRecords.h"
 
 class FCNoteEntry;
 
@@ -25,9 +25,6 @@ class FCCell : public __FCBase {
 
 class FCMusicRegion : public __FCBase {
  public:
-  // End position that reaches past every entry of a measure.
-  static constexpr std::int32_t kEndOfMeasure = 0x7FFFFFFF;
-
   // With a record: as SetMorvelRegion. Without: every coordinate 0.
   explicit FCMusicRegion(const EREGION* region = nullptr);
 
@@ -40,8 +37,13 @@ class FCMusicRegion : public __FCBase {
 
   bool IsMeasureIncluded(short measure) const;
   bool IsStaffIncluded(short staffId) const;
-  bool IsCellPosWithin(FCCell* cell, std::int32_t position) const;
+  bool IsCellPosWithin(FCCell* cell, QxLong position) const;
   bool IsEntryPosWithin(FCNoteEntry* entry) const;
+  // The position rule: a position lies in the region unless the measure is
+  // the region's first and the position before its start position, or the
+  // measure is the region's last and the position after its end position.
+  // Only the position is judged; the measure is taken to be included.
+  bool IsPosWithin(QxLong measure, QxLong position) const;
   bool IsPartial() const;
   bool IsCurrentDocument() const;
   void SetInDocument();
@@ -68,8 +70,6 @@ class FCMusicRegion : public __FCBase {
   void SetEndMeasurePos(std::int32_t position) { _region.endPosition = position; }
 
  private:
-  // The position rule, for a measure already known to be included.
-  bool IsPosWithin(std::int32_t measure, std::int32_t position) const;
   bool TakeHostRegion(bool wholeDocument);
 
   EREGION _region{};

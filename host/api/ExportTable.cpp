@@ -5,9 +5,10 @@
 namespace host {
 namespace {
 
-#define QX_ADDRESS(Name, ...) reinterpret_cast<void*>(&Thunk<HostFn::Name>::Call),
-void* const kAddresses[] = {QX_HOST_FUNCTIONS(QX_ADDRESS, QX_ADDRESS)};
-#undef QX_ADDRESS
+#define QX_HOST_FUNCTION(Name, ...) reinterpret_cast<void*>(&Thunk<HostFn::Name>::Call),
+void* const kAddresses[] = {
+#include "interface/HostFunctions.def"
+};
 
 }  // namespace
 
@@ -20,8 +21,8 @@ void* ExportTable::Address(HostFn id) { return kAddresses[Index(id)]; }
 
 void* ExportTable::Find(const char* name) const {
   if (name == nullptr) return nullptr;
-  for (int i = 0; i < pdk::binding::kHostFunctionCount; ++i) {
-    if (std::strcmp(pdk::binding::kHostFunctionNames[i], name) == 0) {
+  for (int i = 0; i < quavix::kHostFunctionCount; ++i) {
+    if (std::strcmp(quavix::kHostFunctionNames[i], name) == 0) {
       return withheld_[i] ? nullptr : kAddresses[i];
     }
   }

@@ -5,16 +5,19 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <type_traits>
 #include <vector>
 
 #include "host/api/HostApi.h"
-#include "pdk/binding/HostFunctionIds.h"
+#include "interface/ArgumentKinds.h"
+#include "interface/HostFunctionIds.h"
+#include "interface/MacroMap.h"
 
 namespace host {
 
-using pdk::binding::HostFn;
+using quavix::HostFn;
 
 class ExportTable {
  public:
@@ -44,39 +47,57 @@ class ExportTable {
 
  private:
   static int Index(HostFn id) { return static_cast<int>(id); }
-  std::array<bool, pdk::binding::kHostFunctionCount> withheld_{};
-  std::array<int, pdk::binding::kHostFunctionCount> counts_{};
-  std::array<int, pdk::binding::kHostFunctionCount> failAt_{};  // 0: none
+  std::array<bool, quavix::kHostFunctionCount> withheld_{};
+  std::array<int, quavix::kHostFunctionCount> counts_{};
+  std::array<int, quavix::kHostFunctionCount> failAt_{};  // 0: none
   std::vector<HostFn> calls_;
   bool logging_ = true;
 };
 
-// Records the call, then runs the implementation unless the call is to fail.
-template <HostFn Id, auto Impl, typename R, typename... K>
+// The implementation of a host function: api::Name for the functions listed
+// in HostApi.h, none for the others.
+template <HostFn Id>
+inline constexpr std::nullptr_t kImplementation = nullptr;
+#define QX_IMPLEMENTATION(Name) \
+  template <>                   \
+  inline constexpr auto kImplementation<HostFn::Name> = &api::Name;
+QX_IMPLEMENTED_HOST_FUNCTIONS(QX_IMPLEMENTATION)
+#undef QX_IMPLEMENTATION
+
+// Records the call, then runs the implementation, or answers neutrally when
+// there is none, unless the call is to fail.
+template <HostFn Id, typename R, typename Lack, typename... K>
 struct ExportThunk {
-  static typename R::Raw QXAPI Call(typename K::Slot... args, std::uint32_t version) {
+  using Result = typename R::Word;
+  using Function = Result(QXAPI*)(typename K::Word..., std::uint32_t);
+
+  static Result QXAPI Call(typename K::Word... args, std::uint32_t version) {
     if (!ExportTable::Instance().EnterCall(Id)) {
-      if constexpr (std::is_void_v<typename R::Raw>) {
-        return;
-      } else {
-        return typename R::Raw{};
-      }
+      if constexpr (!std::is_void_v<Result>) return Result{};
+      else return;
     }
-    return Impl(args..., version);
+    constexpr auto implementation = kImplementation<Id>;
+    if constexpr (std::is_null_pointer_v<std::remove_const_t<decltype(implementation)>>) {
+      ((void)args, ...);
+      (void)version;
+      return Lack::template Value<Result>();
+    } else {
+      static_assert(std::is_same_v<std::remove_const_t<decltype(implementation)>, Function>,
+                    "the implementation's signature differs from its row of the host function table");
+      return implementation(args..., version);
+    }
   }
 };
 
 template <HostFn Id>
 struct Thunk;
 
-#define QX_QUALIFIED_SLOT_KIND(k, index) , ::pdk::kind::k
-#define QX_THUNK(Name, R, Lack, ...)                                                                        \
-  template <>                                                                                               \
-  struct Thunk<HostFn::Name>                                                                                \
-      : ExportThunk<HostFn::Name, &api::Name, ::pdk::kind::R QX_MAP(QX_QUALIFIED_SLOT_KIND, __VA_ARGS__)> { \
-  };
-QX_HOST_FUNCTIONS(QX_THUNK, QX_THUNK)
-#undef QX_THUNK
-#undef QX_QUALIFIED_SLOT_KIND
+#define QX_QUALIFIED_KIND(k, index) , ::quavix::kind::k
+#define QX_HOST_FUNCTION(Name, R, Lack, ...)                                                  \
+  template <>                                                                                 \
+  struct Thunk<HostFn::Name> : ExportThunk<HostFn::Name, ::quavix::kind::R, ::quavix::kind::Lack \
+                                               QX_MAP(QX_QUALIFIED_KIND, __VA_ARGS__)> {};
+#include "interface/HostFunctions.def"
+#undef QX_QUALIFIED_KIND
 
 }  // namespace host

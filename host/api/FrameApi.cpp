@@ -4,7 +4,7 @@
 #include <string>
 
 #include "host/api/HostApi.h"
-#include "host/api/SlotValues.h"
+#include "host/api/ArgumentWords.h"
 #include "host/document/Session.h"
 
 namespace host::api {

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "host/api/HostApi.h"
-#include "host/api/SlotValues.h"
+#include "host/api/ArgumentWords.h"
 #include "host/document/Session.h"
 
 namespace host::api {

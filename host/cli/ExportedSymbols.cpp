@@ -9,10 +9,13 @@
 #define QX_HOST_EXPORT __attribute__((visibility("default")))
 #endif
 
-#define QX_EXPORT_SYMBOL(Name, R, Lack, ...)                                                      \
-  extern "C" QX_HOST_EXPORT ::pdk::kind::R::Raw QXAPI FX_##Name(QX_MAP(QX_SLOT_TYPE, __VA_ARGS__) \
-                                                                    std::uint32_t);               \
-  ::pdk::kind::R::Raw QXAPI FX_##Name(QX_MAP(QX_SLOT_PARAM, __VA_ARGS__) std::uint32_t version) { \
-    return ::host::Thunk<::host::HostFn::Name>::Call(QX_MAP(QX_SLOT_ARG, __VA_ARGS__) version);   \
+#define QX_WORD_TYPE(k, index) ::quavix::kind::k::Word,
+#define QX_WORD_PARAM(k, index) ::quavix::kind::k::Word p##index,
+#define QX_WORD_ARG(k, index) p##index,
+#define QX_HOST_FUNCTION(Name, R, Lack, ...)                                                          \
+  extern "C" QX_HOST_EXPORT ::quavix::kind::R::Word QXAPI FX_##Name(QX_MAP(QX_WORD_TYPE, __VA_ARGS__) \
+                                                                        std::uint32_t);               \
+  ::quavix::kind::R::Word QXAPI FX_##Name(QX_MAP(QX_WORD_PARAM, __VA_ARGS__) std::uint32_t version) { \
+    return ::host::Thunk<::host::HostFn::Name>::Call(QX_MAP(QX_WORD_ARG, __VA_ARGS__) version);       \
   }
-QX_HOST_FUNCTIONS(QX_EXPORT_SYMBOL, QX_EXPORT_SYMBOL)
+#include "interface/HostFunctions.def"

@@ -5,7 +5,7 @@
 #include <iostream>
 #include <string>
 
-#include "host/api/HostApi.h"
+#include "interface/HostTypes.h"
 #include "host/plugin/PluginModule.h"
 
 namespace {
@@ -27,7 +27,7 @@ void PrintField(const char* label, const char* field, std::size_t size) {
 
 int RunMenu(const std::string& pluginPath) {
   host::PluginModule plugin(pluginPath);
-  const std::uint32_t answered = plugin.Version(host::api::kHostVersion);
+  const std::uint32_t answered = plugin.Version(quavix::kInterfaceVersion);
   std::uint32_t initFlags = 0;
   const std::int32_t initResult = plugin.Init(&initFlags);
   std::printf("plug-in: %s\n", plugin.Path().c_str());

@@ -1,7 +1,6 @@
 #include "host/document/Document.h"
 
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 #include <stdexcept>
 #include <string>
@@ -17,24 +16,13 @@ void Require(bool condition, const std::string& what) {
 
 }  // namespace
 
-std::int32_t EntryDuration(const EXENTRY& entry) {
-  std::int32_t duration;
-  std::memcpy(&duration, reinterpret_cast<const unsigned char*>(&entry) + kEntryDurationOffset,
-              sizeof duration);
-  return duration;
-}
-
-void SetEntryDuration(EXENTRY& entry, std::int32_t duration) {
-  std::memcpy(reinterpret_cast<unsigned char*>(&entry) + kEntryDurationOffset, &duration, sizeof duration);
-}
-
 std::int32_t FrameDuration(const EXENTRY* entries, int count) {
   std::int64_t end = 0;
   for (int i = 0; i < count; ++i) {
     const std::int64_t position = entries[i].position;
-    end = std::max(end, position + std::max<std::int32_t>(EntryDuration(entries[i]), 0));
+    end = std::max(end, position + std::max<std::int32_t>(entries[i].duration, 0));
   }
-  return static_cast<std::int32_t>(std::min<std::int64_t>(end, kEndOfMeasure));
+  return static_cast<std::int32_t>(std::min<std::int64_t>(end, quavix::kEndOfMeasure));
 }
 
 Document::Document() : layerShown_(kDefaultMaxLayers, true) {}
@@ -97,7 +85,7 @@ EREGION Document::WholeDocument() const {
   whole.startPosition = 0;
   whole.endSlot = static_cast<std::int16_t>(StaffCount());
   whole.endMeasure = static_cast<std::int16_t>(measureCount_);
-  whole.endPosition = kEndOfMeasure;
+  whole.endPosition = quavix::kEndOfMeasure;
   return whole;
 }
 

@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "pdk/records/HostRecords.h"
+#include "interface/HostRecords.h"
 
 namespace host {
 
@@ -16,15 +16,6 @@ inline constexpr int kDefaultMaxLayers = 4;
 // The largest value the interface's signed 16-bit fields can carry: the
 // bound for staff IDs, slots, measures, layers and per-frame record counts.
 inline constexpr int kMaxInt16 = 32767;
-// Entry flag: the entry holds notes (clear for a rest).
-inline constexpr std::uint32_t kEntryHasNotes = 0x40000000u;
-// An entry's duration lives in the host's own bytes of the record, at offset
-// 140; the frame duration is derived from it (see FrameDuration).
-inline constexpr std::size_t kEntryDurationOffset = 140;
-inline constexpr std::int32_t kEndOfMeasure = 0x7FFFFFFF;
-
-std::int32_t EntryDuration(const EXENTRY& entry);
-void SetEntryDuration(EXENTRY& entry, std::int32_t duration);
 // The end of the latest-ending entry: the largest position + duration, with
 // negative durations counted as 0; 0 for no entries.
 std::int32_t FrameDuration(const EXENTRY* entries, int count);

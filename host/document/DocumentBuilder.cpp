@@ -52,22 +52,22 @@ DocumentBuilder& DocumentBuilder::Select(int startSlot, int startMeasure, int en
 }
 
 DocumentBuilder& DocumentBuilder::Chord(int staffId, int measure, int layer, std::int32_t position,
-                                        const std::vector<NoteSpec>& notes, std::int32_t duration) {
-  if (notes.empty() || notes.size() > static_cast<std::size_t>(kMaxNotesPerEntry)) {
+                                        const std::vector<Pitch>& notes, std::int32_t duration) {
+  if (notes.empty() || notes.size() > static_cast<std::size_t>(quavix::kMaxNotesPerEntry)) {
     throw std::invalid_argument("a chord has 1 to 12 notes; use Rest for none");
   }
   EXENTRY entry{};
-  entry.flags = kEntryHasNotes;
+  entry.flags = quavix::entryflag::kNoteEntry;
   entry.noteCount = static_cast<std::int16_t>(notes.size());
   for (std::size_t i = 0; i < notes.size(); ++i) {
     const auto id = static_cast<std::int16_t>(i + 1);
     entry.notes[i].displacement = notes[i].displacement;
     entry.notes[i].raiseLower = notes[i].raiseLower;
     entry.notes[i].noteId = id;
-    entry.notes[i].flags = (static_cast<std::uint32_t>(id) << 16) & 0x001F0000u;
+    entry.notes[i].flags = quavix::NoteIdBits(id);
   }
   entry.position = position;
-  SetEntryDuration(entry, duration);
+  entry.duration = duration;
   return Entry(staffId, measure, layer, entry);
 }
 
@@ -75,7 +75,7 @@ DocumentBuilder& DocumentBuilder::Rest(int staffId, int measure, int layer, std:
                                        std::int32_t duration) {
   EXENTRY entry{};
   entry.position = position;
-  SetEntryDuration(entry, duration);
+  entry.duration = duration;
   return Entry(staffId, measure, layer, entry);
 }
 

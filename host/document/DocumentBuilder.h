@@ -25,9 +25,11 @@ inline constexpr std::int32_t kDefaultEntryDuration = 256;
 // A region record from the first to the last slot and measure, optionally
 // cut at positions in the first and last measure (whole measures by default).
 EREGION MakeRegion(int startSlot, int startMeasure, int endSlot, int endMeasure,
-                   std::int32_t startPosition = 0, std::int32_t endPosition = kEndOfMeasure);
+                   std::int32_t startPosition = 0, std::int32_t endPosition = quavix::kEndOfMeasure);
 
-struct NoteSpec {
+// A note's pitch as the entry record holds it: a staff step in diatonic
+// steps (7 is an octave) and a chromatic alteration.
+struct Pitch {
   short displacement;
   short raiseLower;
 };
@@ -41,14 +43,14 @@ class DocumentBuilder {
   DocumentBuilder& Number(int documentNumber);
   DocumentBuilder& Select(const EREGION& region);
   DocumentBuilder& Select(int startSlot, int startMeasure, int endSlot, int endMeasure,
-                          std::int32_t startPosition = 0, std::int32_t endPosition = kEndOfMeasure);
+                          std::int32_t startPosition = 0, std::int32_t endPosition = quavix::kEndOfMeasure);
 
   // An entry with 1 to 12 notes, appended to the cell's frame. Its notes get
   // the IDs 1, 2, ... in order, with the low five bits of the ID in bits 16
   // to 20 of their flags, as the host keeps them; the entry gets a fresh
   // entry number and the has-notes flag.
   DocumentBuilder& Chord(int staffId, int measure, int layer, std::int32_t position,
-                         const std::vector<NoteSpec>& notes, std::int32_t duration = kDefaultEntryDuration);
+                         const std::vector<Pitch>& notes, std::int32_t duration = kDefaultEntryDuration);
   DocumentBuilder& Rest(int staffId, int measure, int layer, std::int32_t position,
                         std::int32_t duration = kDefaultEntryDuration);
   // Any record as given; an entry number of 0 is replaced by a fresh one.

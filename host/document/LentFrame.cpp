@@ -11,7 +11,7 @@ LentFrame::LentFrame(std::uint16_t loadParameter, const CellAddress& cell,
                      const std::vector<EXENTRY>& entries, const std::vector<EXTUPLET>& tuplets)
     : cell_(cell), header_(std::make_unique<EXTGF2005a>()) {
   header_->loadParameter = loadParameter;
-  header_->staff = static_cast<std::int16_t>(cell.slot);
+  header_->staffSlot = static_cast<std::int16_t>(cell.slot);
   header_->measure = static_cast<std::int16_t>(cell.measure);
   header_->layer = static_cast<std::int16_t>(cell.layer);
   // Arrays are allocated even when empty, so a frame never shows an empty

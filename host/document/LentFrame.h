@@ -7,12 +7,12 @@
 #include <memory>
 #include <vector>
 
-#include "pdk/records/HostRecords.h"
+#include "interface/HostRecords.h"
 
 namespace host {
 
 struct CellAddress {
-  int slot = 0;  // as loaded; the header carries it at offset 2
+  int slot = 0;  // as loaded; the header carries it as its staff slot
   int staffId = 0;
   int measure = 0;
   int layer = 0;

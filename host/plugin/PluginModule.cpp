@@ -44,12 +44,10 @@ PluginModule::PluginModule(const std::string& path) : path_(path) {
     throw PluginError("cannot load plug-in module " + path + ": " + LastLoadError());
   }
   try {
-    Assign(version_, Resolve("QuavixExtensionVersion"));
-    Assign(init_, Resolve("QuavixExtensionInit"));
-    Assign(enumerate_, Resolve("QuavixExtensionEnumerate"));
-    Assign(invoke_, Resolve("QuavixExtensionInvoke"));
-    Assign(terminate_, Resolve("QuavixExtensionTerminate"));
-    Assign(menuStatus_, Resolve("QuavixExtensionGetMenuStatus"));
+    // In the order of the entry point table, so the first one missing is
+    // the one named.
+#define QX_ENTRY_POINT(Name, Result, Params, Bytes) Assign(entry_.Name, Resolve(#Name));
+#include "interface/EntryPoints.def"
   } catch (...) {
     Unload();
     throw;

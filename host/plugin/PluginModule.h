@@ -2,12 +2,11 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <stdexcept>
 #include <string>
 
-#include "pdk/HostTypes.h"
-#include "pdk/records/HostRecords.h"
+#include "interface/EntryPoints.h"
+#include "interface/HostRecords.h"
 
 namespace host {
 
@@ -28,12 +27,14 @@ class PluginModule {
 
   const std::string& Path() const { return path_; }
 
-  std::uint32_t Version(std::uint32_t hostVersion) const { return version_(hostVersion); }
-  std::int32_t Init(std::uint32_t* flags) const { return init_(0, flags); }
-  std::int32_t Enumerate(std::int32_t index, EMENUITEM* item) const { return enumerate_(0, index, item); }
-  std::int32_t Invoke(EREGION* region) const { return invoke_(0, 0, region, 0); }
-  void Terminate() const { terminate_(0); }
-  std::int32_t GetMenuStatus() const { return menuStatus_(0); }
+  std::uint32_t Version(std::uint32_t hostVersion) const { return entry_.QuavixExtensionVersion(hostVersion); }
+  std::int32_t Init(std::uint32_t* flags) const { return entry_.QuavixExtensionInit(0, flags); }
+  std::int32_t Enumerate(std::int32_t index, EMENUITEM* item) const {
+    return entry_.QuavixExtensionEnumerate(0, index, item);
+  }
+  std::int32_t Invoke(EREGION* region) const { return entry_.QuavixExtensionInvoke(0, 0, region, 0); }
+  void Terminate() const { entry_.QuavixExtensionTerminate(0); }
+  std::int32_t GetMenuStatus() const { return entry_.QuavixExtensionGetMenuStatus(0); }
 
  private:
   void* Resolve(const char* name);
@@ -41,12 +42,12 @@ class PluginModule {
 
   std::string path_;
   void* handle_ = nullptr;
-  std::uint32_t(QXAPI* version_)(std::uint32_t) = nullptr;
-  std::int32_t(QXAPI* init_)(std::int32_t, std::uint32_t*) = nullptr;
-  std::int32_t(QXAPI* enumerate_)(std::int32_t, std::int32_t, EMENUITEM*) = nullptr;
-  std::int32_t(QXAPI* invoke_)(std::int32_t, std::int32_t, EREGION*, std::int32_t) = nullptr;
-  void(QXAPI* terminate_)(std::int32_t) = nullptr;
-  std::int32_t(QXAPI* menuStatus_)(std::int32_t) = nullptr;
+  // One member per entry point, named as it is exported.
+  struct EntryPoints {
+#define QX_ENTRY_POINT(Name, Result, Params, Bytes) quavix::entry::Name Name = nullptr;
+#include "interface/EntryPoints.def"
+  };
+  EntryPoints entry_;
 };
 
 // The Drop 2nds module built beside the running executable.

@@ -4,9 +4,9 @@
 using pdk::binding::HostCall;
 using pdk::binding::HostFn;
 
-short QXAPI FX_AnalyzeChord(void* a, void* b, void* c, std::uint32_t version) {
+short QXAPI FX_AnalyzeChord(void* a, void* b, void* c, QxULong version) {
   // Chord analysis has no layout before 0x0B000000; older versions ask for that one.
-  constexpr std::uint32_t kFirstChordVersion = 0x0B000000;
+  constexpr QxULong kFirstChordVersion = 0x0B000000;
   if (version < kFirstChordVersion) version = kFirstChordVersion;
   return HostCall<HostFn::AnalyzeChord>::Invoke(version, a, b, c);
 }

@@ -1,12 +1,14 @@
 #include "pdk/binding/HostBinding.h"
 
-#include "framework/core/QuavixHost.h"
+#include "pdk/binding/HostModule.h"
 #include "pdk/platform/Platform.h"
 
 namespace pdk::binding {
 
-BindingCell g_bindingCells[kHostFunctionCount] = {};
+BindingCell g_bindingCells[quavix::kHostFunctionCount] = {};
 
-void* ResolveHostFunction(HostFn id) { return platform::FindProc(GetQuavixHandle(), HostFunctionName(id)); }
+void* ResolveHostFunction(HostFn id) {
+  return platform::FindProc(GetQuavixHandle(), quavix::HostFunctionName(id));
+}
 
 }  // namespace pdk::binding

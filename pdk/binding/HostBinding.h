@@ -7,13 +7,15 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "pdk/HostTypes.h"
-#include "pdk/binding/ArgumentKinds.h"
-#include "pdk/binding/HostFunctionIds.h"
-#include "pdk/binding/HostFunctionTable.h"
-#include "pdk/binding/MacroMap.h"
+#include "interface/ArgumentKinds.h"
+#include "interface/HostFunctionIds.h"
+#include "interface/HostRecords.h"
+#include "interface/HostTypes.h"
+#include "interface/MacroMap.h"
 
 namespace pdk::binding {
+
+using quavix::HostFn;
 
 struct BindingCell {
   void* proc;     // the host function, empty until found
@@ -21,7 +23,7 @@ struct BindingCell {
 };
 
 // The cells, indexed by HostFn. Constant-initialised to empty.
-extern BindingCell g_bindingCells[kHostFunctionCount];
+extern BindingCell g_bindingCells[quavix::kHostFunctionCount];
 
 // Asks the host module for the function's address (no caching here).
 void* ResolveHostFunction(HostFn id);
@@ -41,18 +43,18 @@ inline void* BoundProc(HostFn id) {
 template <HostFn Id, typename R, typename Lack, typename... K>
 struct Caller {
   using Result = typename R::Type;
-  using Function = typename R::Raw(QXAPI*)(typename K::Slot..., std::uint32_t);
+  using Function = typename R::Word(QXAPI*)(typename K::Word..., std::uint32_t);
 
   // Binds, then calls the host, or answers as the table says when the host
   // lacks the function.
-  static Result Invoke(std::uint32_t version, typename K::Param... args) {
+  static Result Invoke(QxULong version, typename K::Param... args) {
     void* proc = BoundProc(Id);
     if (proc == nullptr) return Lack::template Value<Result>();
     auto function = reinterpret_cast<Function>(proc);
     if constexpr (std::is_void_v<Result>) {
-      function(K::ToSlot(args)..., version);
+      function(K::ToWord(args)..., static_cast<std::uint32_t>(version));
     } else {
-      return R::FromRaw(function(K::ToSlot(args)..., version));
+      return R::FromWord(function(K::ToWord(args)..., static_cast<std::uint32_t>(version)));
     }
   }
 };
@@ -61,13 +63,12 @@ struct Caller {
 template <HostFn Id>
 struct HostCall;
 
-#define QX_QUALIFIED_KIND(k, index) , ::pdk::kind::k
-#define QX_HOST_CALL(Name, R, Lack, ...) \
-  template <>                            \
-  struct HostCall<HostFn::Name>          \
-      : Caller<HostFn::Name, ::pdk::kind::R, ::pdk::kind::Lack QX_MAP(QX_QUALIFIED_KIND, __VA_ARGS__)> {};
-QX_HOST_FUNCTIONS(QX_HOST_CALL, QX_HOST_CALL)
-#undef QX_HOST_CALL
+#define QX_QUALIFIED_KIND(k, index) , ::quavix::kind::k
+#define QX_HOST_FUNCTION(Name, R, Lack, ...) \
+  template <>                                \
+  struct HostCall<HostFn::Name>              \
+      : Caller<HostFn::Name, ::quavix::kind::R, ::quavix::kind::Lack QX_MAP(QX_QUALIFIED_KIND, __VA_ARGS__)> {};
+#include "interface/HostFunctions.def"
 #undef QX_QUALIFIED_KIND
 
 }  // namespace pdk::binding

@@ -45,18 +45,16 @@ void CleanEntry(EXENTRY& entry) {
     }
   }
   for (int l = 0; l < n; ++l) {
-    const std::uint32_t idBits =
-        (static_cast<std::uint32_t>(static_cast<std::uint16_t>(entry.notes[l].noteId)) << 16) &
-        pdk::noteflag::kIdBits;
-    entry.notes[l].flags = (entry.notes[l].flags & ~pdk::noteflag::kIdBits) | idBits;
+    entry.notes[l].flags =
+        (entry.notes[l].flags & ~quavix::noteflag::kIdBits) | quavix::NoteIdBits(entry.notes[l].noteId);
   }
-  if (n < kMaxNotesPerEntry) {
-    std::memset(&entry.notes[n], 0, sizeof(EXNOTE) * static_cast<std::size_t>(kMaxNotesPerEntry - n));
+  if (n < quavix::kMaxNotesPerEntry) {
+    std::memset(&entry.notes[n], 0, sizeof(EXNOTE) * static_cast<std::size_t>(quavix::kMaxNotesPerEntry - n));
   }
   if (entry.noteCount == 0 && CanAddNoteRecordToRests) {
-    entry.flags |= pdk::entryflag::kPlaceholderNote;
+    entry.flags |= quavix::entryflag::kPlaceholderNote;
     entry.noteCount = 1;
-    entry.notes[0].flags = pdk::noteflag::kCreated;
+    entry.notes[0].flags = quavix::noteflag::kCreated;
   }
 }
 

@@ -18,32 +18,32 @@ void CleanBeforeHost(EXTGF2005a* frame) {
 }  // namespace
 
 EXTGF2005a* QXAPI FX_LoadTGF(unsigned short param, short slot, short measure, short layer, short loadFlag,
-                             std::uint32_t version) {
+                             QxULong version) {
   ++LoadedTGFCounter;  // counted whatever the outcome
   return HostCall<HostFn::LoadTGF>::Invoke(version, param, slot, measure, layer, loadFlag);
 }
 
-std::int32_t QXAPI FX_FreeTGF(EXTGF2005a* frame, std::uint32_t version) {
+QxLong QXAPI FX_FreeTGF(EXTGF2005a* frame, QxULong version) {
   --LoadedTGFCounter;
   return HostCall<HostFn::FreeTGF>::Invoke(version, frame);
 }
 
-short QXAPI FX_SaveTGF(EXTGF2005a* frame, std::uint32_t version) {
+short QXAPI FX_SaveTGF(EXTGF2005a* frame, QxULong version) {
   CleanBeforeHost(frame);
   return HostCall<HostFn::SaveTGF>::Invoke(version, frame);
 }
 
-short QXAPI FX_InsertEXENTRY(EXTGF2005a* frame, short index, short count, std::uint32_t version) {
+short QXAPI FX_InsertEXENTRY(EXTGF2005a* frame, short index, short count, QxULong version) {
   CleanBeforeHost(frame);
   return HostCall<HostFn::InsertEXENTRY>::Invoke(version, frame, index, count);
 }
 
-short QXAPI FX_DeleteEXENTRY(EXTGF2005a* frame, short index, short count, std::uint32_t version) {
+short QXAPI FX_DeleteEXENTRY(EXTGF2005a* frame, short index, short count, QxULong version) {
   CleanBeforeHost(frame);
   return HostCall<HostFn::DeleteEXENTRY>::Invoke(version, frame, index, count);
 }
 
-std::int32_t QXAPI FX_ReduceEntries(EXTGF2005a* frame, std::uint32_t version) {
+QxLong QXAPI FX_ReduceEntries(EXTGF2005a* frame, QxULong version) {
   CleanBeforeHost(frame);
   return HostCall<HostFn::ReduceEntries>::Invoke(version, frame);
 }

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "pdk/records/HostRecords.h"
+#include "interface/HostRecords.h"
 
 // Lets CleanTGF give an entry without notes one placeholder note record.
 // True from load; nothing in the module changes it.
@@ -31,34 +31,7 @@ inline int FrameEntryCount(const EXTGF2005a* frame) {
 // Note count of an entry record as the module may use it: within 0..12.
 inline int EntryNoteCount(const EXENTRY* entry) {
   const int count = entry->noteCount;
-  return count < 0 ? 0 : (count > kMaxNotesPerEntry ? kMaxNotesPerEntry : count);
+  return count < 0 ? 0 : (count > quavix::kMaxNotesPerEntry ? quavix::kMaxNotesPerEntry : count);
 }
-
-// Entry and note flag bits the module reads or writes.
-namespace entryflag {
-inline constexpr std::uint32_t kNoteEntry = 0x40000000;
-inline constexpr std::uint32_t kPlaceholderNote = 0x01000000;
-inline constexpr std::uint32_t kNoteDetail = 0x00400000;
-inline constexpr std::uint32_t kArticulation = 0x00200000;
-inline constexpr std::uint32_t kTuplet = 0x00080000;
-inline constexpr std::uint32_t kSpecialAlts = 0x00001000;
-inline constexpr std::uint32_t kStemFreeze = 0x00000800;
-inline constexpr std::uint32_t kStemUp = 0x00000001;
-// Attached records keyed by entry number, which do not come along when an
-// entry is copied to another frame.
-inline constexpr std::uint32_t kKeptWhenCopied = 0xFF85AB3F;
-}  // namespace entryflag
-
-namespace entryflag2 {
-inline constexpr std::uint16_t kDropped2nd = 0x0004;
-inline constexpr std::uint16_t kClearedWhenCopied = 0x0020;
-}  // namespace entryflag2
-
-namespace noteflag {
-inline constexpr std::uint32_t kCreated = 0x80000000;
-inline constexpr std::uint32_t kTie = 0x40000000;
-inline constexpr std::uint32_t kAccidental = 0x01000000;
-inline constexpr std::uint32_t kIdBits = 0x001F0000;
-}  // namespace noteflag
 
 }  // namespace pdk

@@ -3,10 +3,10 @@
 // the host program is the running executable, its functions are found by name
 // in its dynamic symbol table, and the user-interface calls are bound from the
 // host program the same way, answering what Windows answers when there is no
-// window.
+// window. The unit tests link a substitute for these functions instead.
 #pragma once
 
-#include "pdk/HostTypes.h"
+#include "interface/HostTypes.h"
 
 namespace pdk::platform {
 

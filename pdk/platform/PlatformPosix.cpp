@@ -1,8 +1,8 @@
 #include <dlfcn.h>
 
-#include "pdk/platform/PlatformNative.h"
+#include "pdk/platform/Platform.h"
 
-namespace pdk::platform::native {
+namespace pdk::platform {
 namespace {
 
 // The running executable is the host program, whatever its file name.
@@ -44,4 +44,4 @@ int ShowWindowItem(void* window, int command) {
   return showWindow ? showWindow(window, command) : 0;
 }
 
-}  // namespace pdk::platform::native
+}  // namespace pdk::platform

@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include "pdk/platform/PlatformNative.h"
+#include "pdk/platform/Platform.h"
 
-namespace pdk::platform::native {
+namespace pdk::platform {
 
 QuavixModuleHandle FindLoadedModule(const char* moduleName) { return ::GetModuleHandleA(moduleName); }
 
@@ -18,4 +18,4 @@ void* FindDialogItem(void* dialog, int item) { return ::GetDlgItem(static_cast<H
 
 int ShowWindowItem(void* window, int command) { return ::ShowWindow(static_cast<HWND>(window), command); }
 
-}  // namespace pdk::platform::native
+}  // namespace pdk::platform

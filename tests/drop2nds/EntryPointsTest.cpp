@@ -1,9 +1,9 @@
-#include "drop2nds/EntryPoints.h"
+#include "interface/EntryPoints.h"
 
 #include <cstring>
 #include <string>
 
-#include "framework/core/QuavixHost.h"
+#include "pdk/binding/HostModule.h"
 #include "support/HostFixture.h"
 
 namespace {

@@ -17,8 +17,8 @@
 namespace {
 
 using host::HostFn;
-using host::NoteSpec;
-using Notes = std::vector<NoteSpec>;
+using host::Pitch;
+using Notes = std::vector<Pitch>;
 
 std::vector<short> Displacements(const EXENTRY& entry) {
   std::vector<short> result;
@@ -35,7 +35,7 @@ class Drop2ndsEndToEndTest : public ::testing::Test {
     host::ExportTable::Instance().Reset();
     // A fresh load per test: the module's bindings start empty each time.
     plugin = std::make_unique<host::PluginModule>(path);
-    ASSERT_EQ(plugin->Version(host::api::kHostVersion), host::api::kHostVersion);
+    ASSERT_EQ(plugin->Version(quavix::kInterfaceVersion), quavix::kInterfaceVersion);
   }
   void TearDown() override {
     plugin.reset();

@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "framework/core/FCBaseData.h"
-#include "pdk/HostTypes.h"
+#include "interface/HostTypes.h"
 #include "pdk/binding/HostFunctions.h"
 #include "support/HostFixture.h"
 
 namespace {
 
-constexpr std::uint32_t kTag = pdk::MakeTag('t', 'e', 's', 't');
+constexpr std::uint32_t kTag = quavix::MakeTag('t', 'e', 's', 't');
 
 // A host record store for one tag, keyed by the first key byte.
 struct FakeStore {
@@ -57,7 +57,7 @@ std::int32_t QXAPI Delete(std::uint32_t, void* key, std::uint32_t) {
 // A fixed-size record of 4 bytes embedded in the object.
 class FixedRecord : public __FCBaseData {
  public:
-  FixedRecord() : __FCBaseData(pdk::kInterfaceVersion) {}
+  FixedRecord() : __FCBaseData(quavix::kInterfaceVersion) {}
   std::uint32_t Tag() override { return kTag; }
   std::int32_t DataSize() override { return 4; }
   void* Allocate() override { return bytes; }
@@ -74,7 +74,7 @@ class FixedRecord : public __FCBaseData {
 // A record whose length is whatever the host stores; heap buffer.
 class DynamicRecord : public __FCBaseData {
  public:
-  explicit DynamicRecord(std::uint32_t version = pdk::kInterfaceVersion) : __FCBaseData(version) {}
+  explicit DynamicRecord(std::uint32_t version = quavix::kInterfaceVersion) : __FCBaseData(version) {}
   ~DynamicRecord() override { Deallocate(); }
   std::uint32_t Tag() override { return kTag; }
   std::int32_t DataSize() override {
@@ -117,7 +117,7 @@ TEST_F(FCBaseDataTest, FixedSizeRecordLoadsIntoItsEmbeddedBytesEveryTime) {
   ASSERT_TRUE(record.LoadDataBlock());
   EXPECT_EQ(record._GetDataPtr(), record.bytes);
   EXPECT_EQ(g_store.sizesOffered, (std::vector<std::int32_t>{4, 4}));
-  EXPECT_EQ(g_store.versions[0], pdk::kInterfaceVersion);
+  EXPECT_EQ(g_store.versions[0], quavix::kInterfaceVersion);
 }
 
 TEST_F(FCBaseDataTest, DynamicRecordGetsAFreshBufferSizedByTheHostOnEachLoad) {
@@ -174,7 +174,7 @@ TEST_F(FCBaseDataTest, ClonesCopyKeyVersionCustomTagAndBytes) {
   DynamicRecord loaded(0x0A000000);
   loaded._GetKey()[0] = 3;
   loaded._GetKey()[7] = 0xEE;
-  loaded.SetCustomTag(pdk::MakeTag('c', 'u', 's', 't'));
+  loaded.SetCustomTag(quavix::MakeTag('c', 'u', 's', 't'));
   ASSERT_TRUE(loaded.LoadDataBlock());
   __FCBaseData* clone = loaded.CreateClone();
   ASSERT_NE(clone, nullptr);

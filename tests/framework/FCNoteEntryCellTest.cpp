@@ -10,6 +10,8 @@
 
 namespace {
 
+using qxtest::kVersion;
+
 using FCNoteEntryCellTest = qxtest::HostTest;
 using host::HostFn;
 
@@ -113,8 +115,8 @@ TEST_F(FCNoteEntryCellTest, CopyEntriesReplacesTheDestinationWithoutAttachedFlag
   for (int i = 0; i < 3; ++i) builder.Chord(1, 1, 0, i * 256, {{static_cast<short>(i), 0}});
   for (int i = 0; i < 5; ++i) builder.Rest(2, 1, 0, i * 100);
   Open(builder);
-  EXTGF2005a* source = FX_LoadTGF(0, 1, 1, 0, 1, 0x0F000200);
-  EXTGF2005a* destination = FX_LoadTGF(0, 2, 1, 0, 1, 0x0F000200);
+  EXTGF2005a* source = FX_LoadTGF(0, 1, 1, 0, 1, kVersion);
+  EXTGF2005a* destination = FX_LoadTGF(0, 2, 1, 0, 1, kVersion);
   ASSERT_NE(source, nullptr);
   ASSERT_NE(destination, nullptr);
   source->entries[1].flags |= 0x007A54C0 | 0x00000100;
@@ -133,8 +135,8 @@ TEST_F(FCNoteEntryCellTest, CopyEntriesReplacesTheDestinationWithoutAttachedFlag
   }
   EXPECT_EQ(destination->entries[1].flags, 0x40000100u);
   EXPECT_EQ(destination->entries[1].flags2, 0x0005);
-  FX_FreeTGF(source, 0x0F000200);
-  FX_FreeTGF(destination, 0x0F000200);
+  FX_FreeTGF(source, kVersion);
+  FX_FreeTGF(destination, kVersion);
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ TEST(FCNoteEntryTest, NoteObjectsMirrorTheValidSlots) {
   Chord c({{4}, {2}, {0}});
   ASSERT_EQ(c.entry->GetCount(), 3);
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(c.entry->GetItemAt(i)->_GetSlotIndex(), i);
+    EXPECT_EQ(c.entry->GetItemAt(i)->_GetNoteIndex(), i);
     EXPECT_EQ(c.entry->GetItemAt(i)->_GetRecord(), &c.record().notes[i]);
     EXPECT_EQ(c.entry->GetItemAt(i)->GetEntry(), c.entry.get());
   }

@@ -1,10 +1,11 @@
 #include <stdexcept>
 
-#include "SessionFixture.h"
+#include "host/api/HostApi.h"
+#include "support/SessionFixture.h"
 
 namespace {
 
-using hosttest::EntryNumbers;
+using qxtest::EntryNumbers;
 
 TEST(DocumentBuilderTest, ChordsAndRestsLookAsTheHostStoresThem) {
   const host::Document doc = host::DocumentBuilder()
@@ -17,7 +18,7 @@ TEST(DocumentBuilderTest, ChordsAndRestsLookAsTheHostStoresThem) {
   const std::vector<EXENTRY>& cell = doc.Entries(1, 2, 3);
   ASSERT_EQ(cell.size(), 2u);
   const EXENTRY& chord = cell[0];
-  EXPECT_EQ(+chord.flags, host::kEntryHasNotes);
+  EXPECT_EQ(+chord.flags, quavix::entryflag::kNoteEntry);
   ASSERT_EQ(+chord.noteCount, 3);
   const short displacements[] = {4, 2, 0}, alterations[] = {0, -1, 1};
   for (int i = 0; i < 3; ++i) {
@@ -26,13 +27,13 @@ TEST(DocumentBuilderTest, ChordsAndRestsLookAsTheHostStoresThem) {
     EXPECT_EQ(+chord.notes[i].noteId, i + 1);
     EXPECT_EQ(+chord.notes[i].flags, static_cast<std::uint32_t>(i + 1) << 16);
   }
-  EXPECT_EQ(host::EntryDuration(chord), 512);
+  EXPECT_EQ(chord.duration, 512);
 
   const EXENTRY& rest = cell[1];
   EXPECT_EQ(+rest.flags, 0u);
   EXPECT_EQ(+rest.noteCount, 0);
   EXPECT_EQ(+rest.position, 512);
-  EXPECT_EQ(host::EntryDuration(rest), host::kDefaultEntryDuration);
+  EXPECT_EQ(rest.duration, host::kDefaultEntryDuration);
 
   // Every entry is numbered, each number once.
   EXPECT_EQ(EntryNumbers(cell), (std::vector<std::uint32_t>{1, 2}));
@@ -52,7 +53,7 @@ TEST(DocumentBuilderTest, RefusesWhatTheDocumentCannotHold) {
   EXPECT_THROW(base().Rest(1, 3, 0, 0), std::out_of_range);
   EXPECT_THROW(base().Rest(1, 1, 4, 0), std::out_of_range);
   EXPECT_THROW(base().Chord(1, 1, 0, 0, {}), std::invalid_argument);
-  EXPECT_THROW(base().Chord(1, 1, 0, 0, std::vector<host::NoteSpec>(13, {0, 0})), std::invalid_argument);
+  EXPECT_THROW(base().Chord(1, 1, 0, 0, std::vector<host::Pitch>(13, {0, 0})), std::invalid_argument);
   EXPECT_THROW(base().Build().Entries(1, 0, 0), std::out_of_range);
 }
 

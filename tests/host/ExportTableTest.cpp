@@ -21,12 +21,12 @@ class ExportTableTest : public qxtest::HostTest {
   }
 };
 using host::HostFn;
-constexpr std::uint32_t kVersion = 0x0F000200;
+using qxtest::kVersion;
 
 TEST_F(ExportTableTest, FindsEveryFunctionByItsExportedNameOnly) {
-  for (int i = 0; i < pdk::binding::kHostFunctionCount; ++i) {
+  for (int i = 0; i < quavix::kHostFunctionCount; ++i) {
     const auto id = static_cast<HostFn>(i);
-    EXPECT_EQ(exports().Find(pdk::binding::HostFunctionName(id)), host::ExportTable::Address(id));
+    EXPECT_EQ(exports().Find(quavix::HostFunctionName(id)), host::ExportTable::Address(id));
     EXPECT_NE(host::ExportTable::Address(id), nullptr);
   }
   EXPECT_EQ(exports().Find("LoadTGF"), nullptr);

@@ -2,13 +2,14 @@
 #include <functional>
 #include <string>
 
-#include "SessionFixture.h"
+#include "host/api/HostApi.h"
+#include "support/SessionFixture.h"
 
 namespace {
 
-using hosttest::EntryNumbers;
-using hosttest::kVersion;
-using hosttest::SameBytes;
+using qxtest::EntryNumbers;
+using qxtest::kVersion;
+using qxtest::SameBytes;
 namespace api = host::api;
 
 // Staff IDs 3, 1, 2 in slots 1, 2, 3. The cell of staff 1 (slot 2), measure
@@ -37,7 +38,7 @@ constexpr int kStaff = 1, kSlot = 2, kMeasure = 2, kLayer = 1;
 
 // Header fields copied out of the packed record.
 std::array<int, 4> Fields(const EXTGF2005a* frame) {
-  return {frame->loadParameter, frame->staff, frame->measure, frame->layer};
+  return {frame->loadParameter, frame->staffSlot, frame->measure, frame->layer};
 }
 
 std::vector<int> TupletIndexes(const EXTGF2005a* frame) {
@@ -51,7 +52,7 @@ bool AllZero(const EXENTRY& entry) {
   return std::memcmp(&entry, &kZero, sizeof entry) == 0;
 }
 
-class FrameApiTest : public hosttest::SessionTest {
+class FrameApiTest : public qxtest::SessionTest {
  protected:
   void SetUp() override {
     SessionTest::SetUp();
@@ -195,7 +196,7 @@ TEST_F(FrameApiTest, CallsOnAFrameThatIsNotLentAreViolationsAndChangeNothing) {
   // A header the host never lent, naming a real cell.
   EXENTRY foreignEntries[1] = {};
   EXTGF2005a foreign{};
-  foreign.staff = kSlot;
+  foreign.staffSlot = kSlot;
   foreign.measure = kMeasure;
   foreign.layer = kLayer;
   foreign.entries = foreignEntries;

@@ -1,13 +1,14 @@
 #include <array>
 
-#include "SessionFixture.h"
+#include "host/api/HostApi.h"
+#include "support/SessionFixture.h"
 
 namespace {
 
-using hosttest::kVersion;
+using qxtest::kVersion;
 namespace api = host::api;
 
-using RegionApiTest = hosttest::SessionTest;
+using RegionApiTest = qxtest::SessionTest;
 
 // The eight fields of a region, copied out of the packed record.
 std::array<std::int32_t, 8> Fields(const EREGION& r) {

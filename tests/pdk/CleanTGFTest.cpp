@@ -9,6 +9,8 @@
 
 namespace {
 
+using qxtest::kVersion;
+
 using qxtest::MakeEntry;
 using qxtest::TestFrame;
 using qxtest::TestNote;
@@ -136,14 +138,14 @@ TEST_F(FrameWrapperTest, LoadAndFreeCountFramesFailedLoadsIncluded) {
   Provide("FX_LoadTGF", &LendFrame);
   Provide("FX_FreeTGF", &TakeFrame);
   g_lent = frame.get();
-  EXTGF2005a* a = FX_LoadTGF(0, 1, 1, 0, 1, 0x0F000200);
-  EXTGF2005a* b = FX_LoadTGF(0, 1, 1, 0, 1, 0x0F000200);
+  EXTGF2005a* a = FX_LoadTGF(0, 1, 1, 0, 1, kVersion);
+  EXTGF2005a* b = FX_LoadTGF(0, 1, 1, 0, 1, kVersion);
   EXPECT_EQ(LoadedTGFCounter, 2);
-  FX_FreeTGF(a, 0x0F000200);
-  FX_FreeTGF(b, 0x0F000200);
+  FX_FreeTGF(a, kVersion);
+  FX_FreeTGF(b, kVersion);
   EXPECT_EQ(LoadedTGFCounter, 0);
   g_lent = nullptr;
-  EXPECT_EQ(FX_LoadTGF(0, 1, 1, 0, 1, 0x0F000200), nullptr);
+  EXPECT_EQ(FX_LoadTGF(0, 1, 1, 0, 1, kVersion), nullptr);
   EXPECT_EQ(LoadedTGFCounter, 1);
 }
 
@@ -153,10 +155,10 @@ TEST_F(FrameWrapperTest, FrameIsCleanedBeforeEveryCallThatHandsItBack) {
   Provide("FX_InsertEXENTRY", &SeeFrameAt);
   Provide("FX_DeleteEXENTRY", &SeeFrameAt);
   const std::vector<std::function<void(EXTGF2005a*)>> calls = {
-      [](EXTGF2005a* f) { FX_SaveTGF(f, 0x0F000200); },
-      [](EXTGF2005a* f) { FX_ReduceEntries(f, 0x0F000200); },
-      [](EXTGF2005a* f) { FX_InsertEXENTRY(f, 0, 1, 0x0F000200); },
-      [](EXTGF2005a* f) { FX_DeleteEXENTRY(f, 0, 1, 0x0F000200); },
+      [](EXTGF2005a* f) { FX_SaveTGF(f, kVersion); },
+      [](EXTGF2005a* f) { FX_ReduceEntries(f, kVersion); },
+      [](EXTGF2005a* f) { FX_InsertEXENTRY(f, 0, 1, kVersion); },
+      [](EXTGF2005a* f) { FX_DeleteEXENTRY(f, 0, 1, kVersion); },
   };
   for (const auto& call : calls) {
     TestFrame frame;

@@ -11,13 +11,13 @@
 namespace {
 
 using qxtest::HostTest;
-constexpr std::uint32_t kVersion = 0x0F000200;
+using qxtest::kVersion;
 
 class HostBindingTest : public HostTest {
  protected:
   void WithholdEverything() {
-    for (int i = 0; i < pdk::binding::kHostFunctionCount; ++i) {
-      exports().Withhold(static_cast<pdk::binding::HostFn>(i));
+    for (int i = 0; i < quavix::kHostFunctionCount; ++i) {
+      exports().Withhold(static_cast<quavix::HostFn>(i));
     }
   }
 };
@@ -167,7 +167,7 @@ void ExpectSafeWhenMissing(const char* name, Call call) {
   using Result = decltype(call());
   if constexpr (std::is_void_v<Result>) {
     call();
-  } else if constexpr (std::is_same_v<Lack, pdk::kind::Required>) {
+  } else if constexpr (std::is_same_v<Lack, quavix::kind::Required>) {
     EXPECT_EQ(call(), Result{});
   } else {
     (void)call();  // the fixed results are checked case by case above
@@ -176,14 +176,13 @@ void ExpectSafeWhenMissing(const char* name, Call call) {
 
 TEST_F(HostBindingTest, EveryWrapperIsSafeWhenTheHostLacksItsFunction) {
   WithholdEverything();
-#define QX_ZERO_ARG(k, index) pdk::kind::k::Param{},
-#define QX_CHECK_MISSING(Name, R, Lack, ...) \
-  ExpectSafeWhenMissing<pdk::kind::Lack>(    \
+#define QX_ZERO_ARG(k, index) quavix::kind::k::Param{},
+#define QX_HOST_FUNCTION(Name, R, Lack, ...) \
+  ExpectSafeWhenMissing<quavix::kind::Lack>( \
       "FX_" #Name, [] { return FX_##Name(QX_MAP(QX_ZERO_ARG, __VA_ARGS__) kVersion); });
-  QX_HOST_FUNCTIONS(QX_CHECK_MISSING, QX_CHECK_MISSING)
-#undef QX_CHECK_MISSING
+#include "interface/HostFunctions.def"
 #undef QX_ZERO_ARG
-  EXPECT_EQ(static_cast<int>(platform.procLookups.size()), pdk::binding::kHostFunctionCount);
+  EXPECT_EQ(static_cast<int>(platform.procLookups.size()), quavix::kHostFunctionCount);
   EXPECT_TRUE(exports().Calls().empty());
 }
 
@@ -279,13 +278,19 @@ TEST_F(HostBindingTest, NarrowResultsAreTakenFromTheLowHalfAndExtended) {
 
 std::int32_t QXAPI ReturnResultIgnoringToken(std::int32_t, std::uint32_t) { return g_result; }
 
-TEST_F(HostBindingTest, EightBitResultIsTheLowByte) {
+TEST_F(HostBindingTest, EightBitResultKeepsTheHostsByteZeroExtended) {
   Provide("FX_DisposeQuaClipFileToken", &ReturnResultIgnoringToken);
-  g_result = 0x100;
-  EXPECT_FALSE(FX_DisposeQuaClipFileToken(1, kVersion));
-  g_result = 0x101;
-  EXPECT_TRUE(FX_DisposeQuaClipFileToken(1, kVersion));
+  struct Case {
+    std::uint32_t raw;
+    unsigned expected;
+  };
+  for (const Case& c : {Case{0x00u, 0}, Case{0x01u, 1}, Case{0x02u, 2}, Case{0x7Fu, 127}, Case{0x80u, 128},
+                        Case{0xFFu, 255}, Case{0x100u, 0}, Case{0xFFFFFF02u, 2}}) {
+    g_result = static_cast<std::int32_t>(c.raw);
+    EXPECT_EQ(static_cast<unsigned>(FX_DisposeQuaClipFileToken(1, kVersion)), c.expected) << std::hex << c.raw;
+  }
 }
+
 
 TEST_F(HostBindingTest, AnalyzeChordAsksForTheFirstChordLayoutAtLeast) {
   Provide("FX_AnalyzeChord", &RecordChordVersion);
@@ -321,7 +326,7 @@ TEST_F(HostBindingTest, ShowHideDialogItemFallsBackToTheWindowSystem) {
                         Case{false, 0x0F000200, 5, false, 1}, Case{false, 0x0F000200, 0, false, 0}}) {
     SCOPED_TRACE(testing::Message() << std::hex << c.version << " host " << c.hostHasIt << " show "
                                     << c.show);
-    pdk::testing::ResetModuleState();
+    qxtest::ResetModuleState();
     platform.overrides.clear();
     platform.windowCalls.clear();
     g_hostShowHideCalls = 0;

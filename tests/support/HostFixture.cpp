@@ -43,20 +43,19 @@ int TestPlatform::ShowWindowItem(void* window, int command) {
 }
 
 void HostTest::SetUp() {
-  host::Session::Current().Reset();
-  pdk::testing::ResetModuleState();
+  SessionTest::SetUp();
+  ResetModuleState();
   host::ExportTable::Instance().Reset();
-  pdk::testing::InstallPlatformHooks(&platform);
+  InstallPlatformHooks(&platform);
 }
 
 void HostTest::TearDown() {
-  // Every frame the module borrowed came back, exactly once.
   host::Session& session = host::Session::Current();
   EXPECT_TRUE(session.EndRun()) << ::testing::PrintToString(session.Violations());
-  session.Reset();
-  pdk::testing::InstallPlatformHooks(nullptr);
-  pdk::testing::ResetModuleState();
+  InstallPlatformHooks(nullptr);
+  ResetModuleState();
   host::ExportTable::Instance().Reset();
+  SessionTest::TearDown();
 }
 
 }  // namespace qxtest

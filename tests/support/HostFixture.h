@@ -1,7 +1,7 @@
-// A test host reached through the platform layer's testing seam: the module
-// finds "QUAVIX.EXE" (or whichever program the test names), and looks its
-// functions up in the substitute host's export table, unless the test
-// substitutes a function of its own. Every lookup is counted.
+// A test host reached through the module seam: the module finds "QUAVIX.EXE"
+// (or whichever program the test names), and looks its functions up in the
+// substitute host's export table, unless the test substitutes a function of
+// its own. Every lookup is counted.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,13 +11,12 @@
 #include <vector>
 
 #include "host/api/ExportTable.h"
-#include "host/document/DocumentBuilder.h"
-#include "host/document/Session.h"
-#include "pdk/testing/PlatformHooks.h"
+#include "seam/ModuleSeam.h"
+#include "support/SessionFixture.h"
 
 namespace qxtest {
 
-class TestPlatform : public pdk::testing::PlatformHooks {
+class TestPlatform : public PlatformHooks {
  public:
   QuavixModuleHandle FindLoadedModule(const char* moduleName) override;
   void* FindProc(QuavixModuleHandle module, const char* procName) override;
@@ -44,9 +43,10 @@ class TestPlatform : public pdk::testing::PlatformHooks {
   static QuavixModuleHandle HandleFor(const std::string& programName);
 };
 
-// Fresh module state, a fresh export table and the test platform for every
-// test.
-class HostTest : public ::testing::Test {
+// A session test that also gives the module fresh load-time state, a fresh
+// export table and the test platform; at the end every frame the module
+// borrowed must have come back, exactly once.
+class HostTest : public SessionTest {
  protected:
   void SetUp() override;
   void TearDown() override;
@@ -56,8 +56,6 @@ class HostTest : public ::testing::Test {
     platform.overrides[name] = reinterpret_cast<void*>(function);
   }
   host::ExportTable& exports() { return host::ExportTable::Instance(); }
-  void Open(const host::DocumentBuilder& builder) { host::Session::Current().Open(builder.Build()); }
-  host::Document& document() { return host::Session::Current().document(); }
 
   TestPlatform platform;
 };

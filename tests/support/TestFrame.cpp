@@ -23,7 +23,7 @@ EXENTRY MakeEntry(std::int32_t position, std::initializer_list<TestNote> notes) 
 }
 
 TestFrame::TestFrame(short staff, short measure, short layer) {
-  header_.staff = staff;
+  header_.staffSlot = staff;
   header_.measure = measure;
   header_.layer = layer;
 }

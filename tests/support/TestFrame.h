@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "pdk/records/HostRecords.h"
+#include "interface/HostRecords.h"
 
 namespace qxtest {
 

@@ -1,6 +1,5 @@
-// Tests of the host's own functions, called directly as host::api::Name:
-// every test starts and ends with no document, no lent frames and no
-// violations.
+// The base of every fixture that runs against the substitute host: each test
+// starts and ends with no document, no lent frames and no violations.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,13 +8,11 @@
 #include <cstring>
 #include <vector>
 
-#include "host/api/HostApi.h"
 #include "host/document/DocumentBuilder.h"
 #include "host/document/Session.h"
+#include "support/TestInputs.h"
 
-namespace hosttest {
-
-inline constexpr std::uint32_t kVersion = 0x0F000200;
+namespace qxtest {
 
 class SessionTest : public ::testing::Test {
  protected:
@@ -42,4 +39,4 @@ inline std::vector<std::uint32_t> EntryNumbers(const std::vector<EXENTRY>& entri
   return EntryNumbers(entries.data(), static_cast<int>(entries.size()));
 }
 
-}  // namespace hosttest
+}  // namespace qxtest

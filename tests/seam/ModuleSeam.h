@@ -1,11 +1,12 @@
-// Testing seam: replaces the platform layer so that tests decide which host
-// module exists and which functions it exports, and can watch the lookups.
-// Nothing in the module itself installs hooks.
+// The unit tests' seam into the module's code, linked only into the tests:
+// a substitute for the platform layer, so that tests decide which host
+// module exists and which functions it exports and can watch the lookups,
+// and a way back to the module's load-time state.
 #pragma once
 
-#include "pdk/HostTypes.h"
+#include "interface/HostTypes.h"
 
-namespace pdk::testing {
+namespace qxtest {
 
 class PlatformHooks {
  public:
@@ -17,7 +18,8 @@ class PlatformHooks {
   virtual int ShowWindowItem(void*, int) { return 0; }
 };
 
-// Routes every platform call to the hooks; null restores the real platform.
+// Routes every platform call to the hooks. With none installed the platform
+// has no host program and no windows.
 void InstallPlatformHooks(PlatformHooks* hooks);
 
 // Forgets every binding and the host module handle, as if the module had
@@ -25,4 +27,4 @@ void InstallPlatformHooks(PlatformHooks* hooks);
 // their load-time values.
 void ResetModuleState();
 
-}  // namespace pdk::testing
+}  // namespace qxtest

@@ -1,24 +1,19 @@
-#include "drop2nds/EntryPoints.h"
-
+// The six entry points the host calls, serving the plug-in's one command.
 #include <cstring>
 
-#include "drop2nds/Drop2nds.h"
-#include "framework/core/QuavixHost.h"
+#include "framework/plugin/PluginCommand.h"
 #include "framework/regions/FCMusicRegion.h"
+#include "interface/EntryPoints.h"
+#include "pdk/binding/HostModule.h"
 
 namespace {
-
-constexpr const char kLongName[] = "QZ Drop 2nds";
-constexpr const char kDescription[] =
-    "Transposes the 2nd highest note in a 4-note block chord one octave down.";
-constexpr const char kShortName[] = "Drop 2nds";
 
 // Fixed-length copy: at most the field's size; a shorter text is padded with
 // zero bytes, a longer one fills the field with no terminator.
 void CopyFixed(char (&field)[kMenuTextSize], const char* text) {
-  const std::size_t length = std::strlen(text);
+  const std::size_t length = text != nullptr ? std::strlen(text) : 0;
   const std::size_t copied = length < sizeof field ? length : sizeof field;
-  std::memcpy(field, text, copied);
+  if (copied > 0) std::memcpy(field, text, copied);
   std::memset(field + copied, 0, sizeof field - copied);
 }
 
@@ -38,9 +33,9 @@ std::int32_t QXAPI QuavixExtensionEnumerate(std::int32_t, std::int32_t index, EM
   // One menu item, at index 0; a greater index means there are no more.
   if (static_cast<short>(index) > 0) return 0;
   if (item == nullptr) return 1;
-  CopyFixed(item->longName, kLongName);
-  CopyFixed(item->description, kDescription);
-  CopyFixed(item->shortName, kShortName);
+  CopyFixed(item->longName, kPluginCommand.longName);
+  CopyFixed(item->description, kPluginCommand.description);
+  CopyFixed(item->shortName, kPluginCommand.shortName);
   item->value192 = 1;
   item->value194 = 0;
   return 1;
@@ -48,7 +43,7 @@ std::int32_t QXAPI QuavixExtensionEnumerate(std::int32_t, std::int32_t index, EM
 
 std::int32_t QXAPI QuavixExtensionInvoke(std::int32_t, std::int32_t, EREGION* region, std::int32_t) {
   FCMusicRegion selection(region);  // no record: an empty region
-  Drop2nds(&selection);
+  if (kPluginCommand.run != nullptr) kPluginCommand.run(&selection);
   return 1;
 }
 
