@@ -1,58 +1,20 @@
-// The built plug-in file, loaded into this program as into the real host:
-// the module finds this program's exported FX_ functions by name, and the
-// command changes the substitute host's document.
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <memory>
+// The built Drop 2nds plug-in file, loaded into this program as into the
+// real host: the module finds this program's exported FX_ functions by name,
+// and the command changes the substitute host's document.
 #include <string>
 #include <vector>
 
-#include "host/api/ExportTable.h"
-#include "host/api/HostApi.h"
-#include "host/document/DocumentBuilder.h"
-#include "host/document/Session.h"
-#include "host/plugin/PluginModule.h"
+#include "e2e/PluginFixture.h"
 
 namespace {
 
 using host::HostFn;
-using host::Pitch;
-using Notes = std::vector<Pitch>;
+using Notes = std::vector<host::Pitch>;
+using qxtest::kOpenChord;
 
-std::vector<short> Displacements(const EXENTRY& entry) {
-  std::vector<short> result;
-  for (int i = 0; i < entry.noteCount; ++i) result.push_back(entry.notes[i].displacement);
-  return result;
-}
-
-class Drop2ndsEndToEndTest : public ::testing::Test {
+class Drop2ndsEndToEndTest : public qxtest::PluginTest {
  protected:
-  void SetUp() override {
-    const char* path = std::getenv("QX_PLUGIN_PATH");
-    ASSERT_NE(path, nullptr) << "QX_PLUGIN_PATH names the plug-in file";
-    host::Session::Current().Reset();
-    host::ExportTable::Instance().Reset();
-    // A fresh load per test: the module's bindings start empty each time.
-    plugin = std::make_unique<host::PluginModule>(path);
-    ASSERT_EQ(plugin->Version(quavix::kInterfaceVersion), quavix::kInterfaceVersion);
-  }
-  void TearDown() override {
-    plugin.reset();
-    host::Session& session = host::Session::Current();
-    EXPECT_TRUE(session.EndRun()) << ::testing::PrintToString(session.Violations());
-    session.Reset();
-    host::ExportTable::Instance().Reset();
-  }
-
-  void Open(const host::DocumentBuilder& builder) { host::Session::Current().Open(builder.Build()); }
-  host::Document& document() { return host::Session::Current().document(); }
-  void Invoke(EREGION region) { EXPECT_EQ(plugin->Invoke(&region), 1); }
-  const EXENTRY& Entry(int staff, int measure, int layer, int index) {
-    return document().Entries(staff, measure, layer)[static_cast<std::size_t>(index)];
-  }
-
-  std::unique_ptr<host::PluginModule> plugin;
+  Drop2ndsEndToEndTest() : PluginTest("QX_PLUGIN_PATH") {}
 };
 
 struct ChordCase {
@@ -104,7 +66,7 @@ TEST_F(Drop2ndsEndToEndTest, SecondHighestNoteOfEveryFourNoteChordDropsAnOctave)
 }
 
 TEST_F(Drop2ndsEndToEndTest, SecondRunAppliesTheRuleToTheChordAsItNowStands) {
-  Open(host::DocumentBuilder().Staves({1}).Measures(1).Chord(1, 1, 0, 0, {{4, 0}, {2, 0}, {0, 0}, {-3, 0}}));
+  Open(host::DocumentBuilder().Staves({1}).Measures(1).Chord(1, 1, 0, 0, kOpenChord));
   Invoke(host::MakeRegion(1, 1, 1, 1));
   EXPECT_EQ(Displacements(Entry(1, 1, 0, 0)), (std::vector<short>{4, -5, 0, -3}));
   Invoke(host::MakeRegion(1, 1, 1, 1));
@@ -113,7 +75,7 @@ TEST_F(Drop2ndsEndToEndTest, SecondRunAppliesTheRuleToTheChordAsItNowStands) {
 }
 
 TEST_F(Drop2ndsEndToEndTest, OnlyEntriesStartingInsideTheRegionChange) {
-  const Notes chord = {{4, 0}, {2, 0}, {0, 0}, {-3, 0}};
+  const Notes& chord = kOpenChord;
   Open(host::DocumentBuilder()
            .Staves({1})
            .Measures(3)
@@ -131,7 +93,7 @@ TEST_F(Drop2ndsEndToEndTest, OnlyEntriesStartingInsideTheRegionChange) {
 }
 
 TEST_F(Drop2ndsEndToEndTest, StavesAreTakenByIdBetweenTheEndSlotsAndHiddenLayersAreNeverLoaded) {
-  const Notes chord = {{4, 0}, {2, 0}, {0, 0}, {-3, 0}};
+  const Notes& chord = kOpenChord;
   host::DocumentBuilder builder;
   builder.Staves({3, 1, 2}).Measures(2).HideLayer(1);
   for (int staff : {1, 2, 3}) {
@@ -157,7 +119,7 @@ TEST_F(Drop2ndsEndToEndTest, StavesAreTakenByIdBetweenTheEndSlotsAndHiddenLayers
 }
 
 TEST_F(Drop2ndsEndToEndTest, CellWhoseFrameCannotBeLoadedIsSkippedAndTheWalkGoesOn) {
-  const Notes chord = {{4, 0}, {2, 0}, {0, 0}, {-3, 0}};
+  const Notes& chord = kOpenChord;
   Open(host::DocumentBuilder()
            .Staves({1})
            .Measures(3)
@@ -174,7 +136,7 @@ TEST_F(Drop2ndsEndToEndTest, CellWhoseFrameCannotBeLoadedIsSkippedAndTheWalkGoes
 }
 
 TEST_F(Drop2ndsEndToEndTest, FailedSaveIsIgnoredAndTheOtherFramesAreStillSaved) {
-  const Notes chord = {{4, 0}, {2, 0}, {0, 0}, {-3, 0}};
+  const Notes& chord = kOpenChord;
   Open(host::DocumentBuilder()
            .Staves({1})
            .Measures(2)
@@ -189,7 +151,7 @@ TEST_F(Drop2ndsEndToEndTest, FailedSaveIsIgnoredAndTheOtherFramesAreStillSaved) 
 }
 
 TEST_F(Drop2ndsEndToEndTest, NoRegionRecordGivesAnEmptyRegionThatChangesNothing) {
-  Open(host::DocumentBuilder().Staves({1}).Measures(1).Chord(1, 1, 0, 0, {{4, 0}, {2, 0}, {0, 0}, {-3, 0}}));
+  Open(host::DocumentBuilder().Staves({1}).Measures(1).Chord(1, 1, 0, 0, kOpenChord));
   EXPECT_EQ(plugin->Invoke(nullptr), 1);
   EXPECT_EQ(Displacements(Entry(1, 1, 0, 0)), (std::vector<short>{4, 2, 0, -3}));
   EXPECT_EQ(document().TotalSaveCount(), 0);

@@ -61,7 +61,7 @@ class FixedRecord : public __FCBaseData {
   std::uint32_t Tag() override { return kTag; }
   std::int32_t DataSize() override { return 4; }
   void* Allocate() override { return bytes; }
-  __FCBaseData* CreateObject(std::uint32_t) override { return new FixedRecord; }
+  __FCBaseData* CreateObject(QxULong) override { return new FixedRecord; }
   void CloneMemoryFrom(__FCBaseData* source) override {
     std::memcpy(bytes, static_cast<FixedRecord*>(source)->bytes, sizeof bytes);
     _SetDataPtr(bytes);
@@ -74,11 +74,11 @@ class FixedRecord : public __FCBaseData {
 // A record whose length is whatever the host stores; heap buffer.
 class DynamicRecord : public __FCBaseData {
  public:
-  explicit DynamicRecord(std::uint32_t version = quavix::kInterfaceVersion) : __FCBaseData(version) {}
+  explicit DynamicRecord(QxULong version = quavix::kInterfaceVersion) : __FCBaseData(version) {}
   ~DynamicRecord() override { Deallocate(); }
   std::uint32_t Tag() override { return kTag; }
   std::int32_t DataSize() override {
-    std::int32_t size = 0;
+    QxLong size = 0;
     return FX_LoadEData(Tag(), _GetKey(), nullptr, &size, GetVersion()) ? size : 0;
   }
   void* Allocate() override {
@@ -87,7 +87,7 @@ class DynamicRecord : public __FCBaseData {
   }
   void Deallocate() override { _DeleteBlock(_GetDataPtr()); }
   bool IsDynamicSize() override { return true; }
-  __FCBaseData* CreateObject(std::uint32_t version) override { return new DynamicRecord(version); }
+  __FCBaseData* CreateObject(QxULong version) override { return new DynamicRecord(version); }
   bool LoadFirst() override { return LoadDataBlock(); }
   std::string Text() const {
     return std::string(static_cast<char*>(_GetDataPtr()), static_cast<std::size_t>(GetLoadedSize()));
@@ -237,8 +237,8 @@ TEST(FCBaseFlagsTest, SetAndClearBitsOfMisalignedWords) {
   unsigned char bytes[5] = {};
   const std::uint32_t word = 0x40000001;
   std::memcpy(bytes + 1, &word, 4);
-  __FCBase::Set32BitFlag(reinterpret_cast<std::uint32_t*>(bytes + 1), 0x40200000, true);
-  __FCBase::Set32BitFlag(reinterpret_cast<std::uint32_t*>(bytes + 1), 0x00000001, false);
+  __FCBase::Set32BitFlag(reinterpret_cast<QxULong*>(bytes + 1), 0x40200000, true);
+  __FCBase::Set32BitFlag(reinterpret_cast<QxULong*>(bytes + 1), 0x00000001, false);
   std::uint32_t after;
   std::memcpy(&after, bytes + 1, 4);
   EXPECT_EQ(after, 0x40200000u);
