@@ -42,7 +42,7 @@ template <typename R, typename... P>
 struct StdcallArgumentBytes<R(QXAPI*)(P...)> {
   static constexpr int value = (0 + ... + static_cast<int>((sizeof(P) + 3) / 4 * 4));
 };
-#define QX_ENTRY_POINT(Name, Result, Params, Bytes)                  \
+#define QX_ENTRY_POINT(Name, Result, Params, Bytes)                \
   static_assert(StdcallArgumentBytes<entry::Name>::value == Bytes, \
                 #Name ": the byte count in EntryPoints.def does not match its parameters");
 #include "interface/EntryPoints.def"

@@ -48,8 +48,8 @@ struct QX_PACKED EXENTRY {
   std::uint32_t entryNumber;  // 0 until the host has numbered the entry
   std::int16_t stemValue;     // compared between neighbours by the stem-flip test
   std::uint8_t reserved6[2];
-  std::uint32_t flags;    // entryflag bits
-  std::uint16_t flags2;   // entryflag2 bits
+  std::uint32_t flags;     // entryflag bits
+  std::uint16_t flags2;    // entryflag2 bits
   std::int16_t noteCount;  // 0 to kMaxNotesPerEntry
   EXNOTE notes[quavix::kMaxNotesPerEntry];
   std::int32_t position;  // in the units of a region's start and end positions

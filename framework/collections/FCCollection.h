@@ -44,7 +44,7 @@ class __FCCollection : public __FCIteratorBase {
     if (_count >= _capacity) _RequireElement(1);
     _items[_count++] = element;
   }
-  // Removes the slot without destroying the element; the caller owns it then.
+  // Removes the item without destroying the element; the caller owns it then.
   bool DeleteItemAt(int index);
   int ToEndFrom(int start, FCIteratorHandler* handler);
   void Sort(FCIteratorHandler* handler);
@@ -52,7 +52,7 @@ class __FCCollection : public __FCIteratorBase {
   // Makes room for that many further elements; grows to the next multiple of
   // 10 above what is needed.
   void _RequireElement(int further);
-  // Destroys every element and nulls its slot; the count stays.
+  // Destroys every element and nulls its item; the count stays.
   void _FreeElements();
 
   int _GetCapacity() const { return _capacity; }

@@ -16,6 +16,4 @@ void __FCBase::Set16BitFlag(unsigned short* target, unsigned short mask, bool se
   SetBits(target, mask, set);
 }
 
-void __FCBase::Set32BitFlag(QxULong* target, QxULong mask, bool set) {
-  SetBits(target, mask, set);
-}
+void __FCBase::Set32BitFlag(QxULong* target, QxULong mask, bool set) { SetBits(target, mask, set); }

@@ -32,14 +32,14 @@ class SmallObjectPool {
       FreeBlock* block = free_;
       QX_UNPOISON(block, sizeof(FreeBlock));  // only the pool reads the link
       free_ = block->next;
-      QX_UNPOISON(block, kBlockBytes);
+      QX_UNPOISON(block, ObjectSize);
       return block;
     }
     // Blocks of the newest chunk are handed out in order, without a free list.
     if (unused_ == 0) AddChunk();
     --unused_;
     unsigned char* block = chunks_->blocks + unused_ * kBlockBytes;
-    QX_UNPOISON(block, kBlockBytes);
+    QX_UNPOISON(block, ObjectSize);  // the padding after the object stays poisoned
     return block;
   }
 

@@ -73,8 +73,10 @@ struct ExportThunk {
 
   static Result QXAPI Call(typename K::Word... args, std::uint32_t version) {
     if (!ExportTable::Instance().EnterCall(Id)) {
-      if constexpr (!std::is_void_v<Result>) return Result{};
-      else return;
+      if constexpr (!std::is_void_v<Result>)
+        return Result{};
+      else
+        return;
     }
     constexpr auto implementation = kImplementation<Id>;
     if constexpr (std::is_null_pointer_v<std::remove_const_t<decltype(implementation)>>) {
@@ -93,10 +95,10 @@ template <HostFn Id>
 struct Thunk;
 
 #define QX_QUALIFIED_KIND(k, index) , ::quavix::kind::k
-#define QX_HOST_FUNCTION(Name, R, Lack, ...)                                                  \
-  template <>                                                                                 \
-  struct Thunk<HostFn::Name> : ExportThunk<HostFn::Name, ::quavix::kind::R, ::quavix::kind::Lack \
-                                               QX_MAP(QX_QUALIFIED_KIND, __VA_ARGS__)> {};
+#define QX_HOST_FUNCTION(Name, R, Lack, ...)                                \
+  template <>                                                               \
+  struct Thunk<HostFn::Name> : ExportThunk<HostFn::Name, ::quavix::kind::R, \
+                                           ::quavix::kind::Lack QX_MAP(QX_QUALIFIED_KIND, __VA_ARGS__)> {};
 #include "interface/HostFunctions.def"
 #undef QX_QUALIFIED_KIND
 

@@ -3,8 +3,8 @@
 // used after it was freed, freed twice or never freed is reported.
 #include <string>
 
-#include "host/api/HostApi.h"
 #include "host/api/ArgumentWords.h"
+#include "host/api/HostApi.h"
 #include "host/document/Session.h"
 
 namespace host::api {

@@ -16,9 +16,10 @@
 #include "interface/HostTypes.h"
 
 // One entry per implemented function, by its name without the FX_ prefix.
-#define QX_IMPLEMENTED_HOST_FUNCTIONS(X)                                                                \
-  X(GetMaxLayers) X(LoadTGF) X(InsertEXENTRY) X(DeleteEXENTRY) X(SaveTGF) X(FreeTGF) X(GetShowLayer) \
-  X(GetTGFDuration) X(GetCurERegions) X(SetCurERegion) X(SlotToInst) X(InstToSlot) X(GetCurrentMorvelDocument)
+#define QX_IMPLEMENTED_HOST_FUNCTIONS(X)                                                               \
+  X(GetMaxLayers)                                                                                      \
+  X(LoadTGF) X(InsertEXENTRY) X(DeleteEXENTRY) X(SaveTGF) X(FreeTGF) X(GetShowLayer) X(GetTGFDuration) \
+      X(GetCurERegions) X(SetCurERegion) X(SlotToInst) X(InstToSlot) X(GetCurrentMorvelDocument)
 
 namespace host::api {
 
@@ -30,14 +31,17 @@ EXTGF2005a* QXAPI LoadTGF(std::uint32_t loadParameter, std::int32_t slot, std::i
                           std::int32_t layer, std::int32_t loadFlag, std::uint32_t version);
 std::int32_t QXAPI SaveTGF(EXTGF2005a* frame, std::uint32_t version);
 std::int32_t QXAPI FreeTGF(EXTGF2005a* frame, std::uint32_t version);
-std::int32_t QXAPI InsertEXENTRY(EXTGF2005a* frame, std::int32_t index, std::int32_t count, std::uint32_t version);
-std::int32_t QXAPI DeleteEXENTRY(EXTGF2005a* frame, std::int32_t index, std::int32_t count, std::uint32_t version);
+std::int32_t QXAPI InsertEXENTRY(EXTGF2005a* frame, std::int32_t index, std::int32_t count,
+                                 std::uint32_t version);
+std::int32_t QXAPI DeleteEXENTRY(EXTGF2005a* frame, std::int32_t index, std::int32_t count,
+                                 std::uint32_t version);
 std::int32_t QXAPI GetTGFDuration(EXTGF2005a* frame, std::uint32_t version);
 
 // Staves, regions and the document (RegionApi.cpp).
 std::int32_t QXAPI SlotToInst(std::int32_t slot, std::uint32_t qualifier, std::uint32_t version);
 std::int32_t QXAPI InstToSlot(std::int32_t staffId, std::uint32_t qualifier, std::uint32_t version);
-std::int32_t QXAPI GetCurERegions(std::int32_t* scratch, EREGION* selection, EREGION* whole, std::uint32_t version);
+std::int32_t QXAPI GetCurERegions(std::int32_t* scratch, EREGION* selection, EREGION* whole,
+                                  std::uint32_t version);
 void QXAPI SetCurERegion(EREGION* region, std::uint32_t version);
 std::int32_t QXAPI GetCurrentMorvelDocument(std::uint32_t version);
 

@@ -2,8 +2,8 @@
 // and its number.
 #include <cstring>
 
-#include "host/api/HostApi.h"
 #include "host/api/ArgumentWords.h"
+#include "host/api/HostApi.h"
 #include "host/document/Session.h"
 
 namespace host::api {

@@ -5,8 +5,8 @@
 #include <iostream>
 #include <string>
 
-#include "interface/HostTypes.h"
 #include "host/plugin/PluginModule.h"
+#include "interface/HostTypes.h"
 
 namespace {
 

@@ -27,7 +27,9 @@ class PluginModule {
 
   const std::string& Path() const { return path_; }
 
-  std::uint32_t Version(std::uint32_t hostVersion) const { return entry_.QuavixExtensionVersion(hostVersion); }
+  std::uint32_t Version(std::uint32_t hostVersion) const {
+    return entry_.QuavixExtensionVersion(hostVersion);
+  }
   std::int32_t Init(std::uint32_t* flags) const { return entry_.QuavixExtensionInit(0, flags); }
   std::int32_t Enumerate(std::int32_t index, EMENUITEM* item) const {
     return entry_.QuavixExtensionEnumerate(0, index, item);

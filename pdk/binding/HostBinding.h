@@ -64,10 +64,10 @@ template <HostFn Id>
 struct HostCall;
 
 #define QX_QUALIFIED_KIND(k, index) , ::quavix::kind::k
-#define QX_HOST_FUNCTION(Name, R, Lack, ...) \
-  template <>                                \
-  struct HostCall<HostFn::Name>              \
-      : Caller<HostFn::Name, ::quavix::kind::R, ::quavix::kind::Lack QX_MAP(QX_QUALIFIED_KIND, __VA_ARGS__)> {};
+#define QX_HOST_FUNCTION(Name, R, Lack, ...)                              \
+  template <>                                                             \
+  struct HostCall<HostFn::Name> : Caller<HostFn::Name, ::quavix::kind::R, \
+                                         ::quavix::kind::Lack QX_MAP(QX_QUALIFIED_KIND, __VA_ARGS__)> {};
 #include "interface/HostFunctions.def"
 #undef QX_QUALIFIED_KIND
 

@@ -25,7 +25,7 @@ bool IdUsedElsewhere(const EXENTRY& entry, int count, int index) {
 }
 
 void CleanEntry(EXENTRY& entry) {
-  // A count outside 0..12 would read or write past the entry's note slots;
+  // A count outside 0..12 would read or write past the entry's note records;
   // such a record is brought back into range first.
   const int n = pdk::EntryNoteCount(&entry);
   entry.noteCount = static_cast<std::int16_t>(n);

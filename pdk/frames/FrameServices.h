@@ -15,7 +15,7 @@ extern bool CanAddNoteRecordToRests;
 extern std::int32_t LoadedTGFCounter;
 
 // Prepares a frame for the host: unique non-zero note IDs, the ID bits in the
-// note flags, empty note slots zeroed, a placeholder note in entries without
+// note flags, unused note records zeroed, a placeholder note in entries without
 // notes. Changes only the entries array, never the frame header.
 void CleanTGF(const EXTGF2005a* frame);
 

@@ -36,4 +36,27 @@ TEST(SmallObjectPoolTest, ObjectsNeverOverlapAcrossChunksAndReuse) {
   }
 }
 
+#if defined(__SANITIZE_ADDRESS__)
+// The pool stays on under the address sanitizer; blocks it does not hand out
+// are poisoned, so the usual faults are still caught.
+TEST(SmallObjectPoolDeathTest, StaleObjectsAndReadsPastAnObjectAreCaught) {
+  auto readStale = [] {
+    auto* keep = new Pooled(1);  // keeps the pool's chunk alive
+    auto* stale = new Pooled(2);
+    delete stale;
+    volatile std::uint64_t value = stale->value;
+    (void)value;
+    delete keep;
+  };
+  EXPECT_DEATH(readStale(), "use-after-poison");
+  auto readPast = [] {
+    auto* object = new Pooled(3);
+    volatile unsigned char past = reinterpret_cast<const unsigned char*>(object)[sizeof(Pooled)];
+    (void)past;
+    delete object;
+  };
+  EXPECT_DEATH(readPast(), "use-after-poison");
+}
+#endif
+
 }  // namespace

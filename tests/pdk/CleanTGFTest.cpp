@@ -100,7 +100,7 @@ TEST(CleanTGFTest, FramesWithoutEntriesAndOutOfRangeCountsStayInsideTheRecords) 
   EXPECT_EQ(negative.entry(0).notes[0].noteId, 0);
   CleanTGF(nullptr);
 
-  // Note counts beyond the 12 slots, or below 0, are brought into range.
+  // Note counts beyond the 12 note records, or below 0, are brought into range.
   struct Case {
     std::int16_t count, cleaned;
   };
@@ -108,7 +108,7 @@ TEST(CleanTGFTest, FramesWithoutEntriesAndOutOfRangeCountsStayInsideTheRecords) 
     TestFrame frame;
     frame.Chord(0, {{1}, {2}});
     frame.entry(0).noteCount = c.count;
-    frame.entry(0).clef = 77;  // the field after the note slots
+    frame.entry(0).clef = 77;  // the field after the note records
     CleanTGF(frame.get());
     EXPECT_EQ(frame.entry(0).noteCount, c.cleaned);
     EXPECT_EQ(frame.entry(0).clef, 77);

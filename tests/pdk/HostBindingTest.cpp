@@ -186,45 +186,45 @@ TEST_F(HostBindingTest, EveryWrapperIsSafeWhenTheHostLacksItsFunction) {
   EXPECT_TRUE(exports().Calls().empty());
 }
 
-// Host functions the tests provide, recording the raw 32-bit slots.
-struct Slots {
+// Host functions the tests provide, recording the raw 32-bit argument words.
+struct Words {
   std::int64_t a = 0, b = 0, c = 0;
   std::uint32_t version = 0;
   int calls = 0;
 };
-Slots g_slots;
+Words g_words;
 std::int32_t g_result = 0;
 
-std::int32_t QXAPI RecordTwoSlots(std::int32_t a, std::uint32_t b, std::uint32_t version) {
-  g_slots.a = a;
-  g_slots.b = b;
-  g_slots.version = version;
-  ++g_slots.calls;
+std::int32_t QXAPI RecordTwoWords(std::int32_t a, std::uint32_t b, std::uint32_t version) {
+  g_words.a = a;
+  g_words.b = b;
+  g_words.version = version;
+  ++g_words.calls;
   return g_result;
 }
-std::int32_t QXAPI RecordFlagSlot(std::int32_t a, EREGION*, std::uint32_t flag, std::uint32_t version) {
-  g_slots.a = a;
-  g_slots.c = flag;
-  g_slots.version = version;
-  ++g_slots.calls;
+std::int32_t QXAPI RecordFlagWord(std::int32_t a, EREGION*, std::uint32_t flag, std::uint32_t version) {
+  g_words.a = a;
+  g_words.c = flag;
+  g_words.version = version;
+  ++g_words.calls;
   return g_result;
 }
 std::int32_t QXAPI ReturnResult(std::uint32_t) {
-  ++g_slots.calls;
+  ++g_words.calls;
   return g_result;
 }
 std::int32_t QXAPI ReturnResultFromTwoPointers(void*, void*, std::uint32_t) { return g_result; }
 std::int32_t QXAPI RecordChordVersion(void*, void*, void*, std::uint32_t version) {
-  g_slots.version = version;
+  g_words.version = version;
   return 1;
 }
 
 TEST_F(HostBindingTest, FoundFunctionIsLookedUpOnceAndCalledEveryTime) {
-  g_slots = {};
+  g_words = {};
   g_result = 7;
   Provide("FX_GetMaxLayers", &ReturnResult);
   for (int i = 0; i < 3; ++i) EXPECT_EQ(FX_GetMaxLayers(kVersion), 7);
-  EXPECT_EQ(g_slots.calls, 3);
+  EXPECT_EQ(g_words.calls, 3);
   EXPECT_EQ(platform.procLookups["FX_GetMaxLayers"], 1);
   // The host module itself was looked up once for all functions.
   FX_GetCurrentMorvelDocument(kVersion);
@@ -243,21 +243,21 @@ TEST_F(HostBindingTest, FunctionMissingAtFirstCallIsNeverLookedUpAgain) {
 }
 
 TEST_F(HostBindingTest, NarrowArgumentsReachTheHostReExtendedWithTheirSignedness) {
-  g_slots = {};
-  Provide("FX_SlotToInst", &RecordTwoSlots);
+  g_words = {};
+  Provide("FX_SlotToInst", &RecordTwoWords);
   FX_SlotToInst(static_cast<short>(0xFFFF), static_cast<unsigned short>(0xFFFF), kVersion);
-  EXPECT_EQ(g_slots.a, -1);
-  EXPECT_EQ(g_slots.b, 65535);
-  EXPECT_EQ(g_slots.version, kVersion);
+  EXPECT_EQ(g_words.a, -1);
+  EXPECT_EQ(g_words.b, 65535);
+  EXPECT_EQ(g_words.version, kVersion);
   // Only the low 16 bits of a wider value survive the conversion.
   FX_SlotToInst(static_cast<short>(0x12345), static_cast<unsigned short>(0x18000), kVersion);
-  EXPECT_EQ(g_slots.a, 0x2345);
-  EXPECT_EQ(g_slots.b, 0x8000);
+  EXPECT_EQ(g_words.a, 0x2345);
+  EXPECT_EQ(g_words.b, 0x8000);
 
-  Provide("FX_InsertMergeMusic", &RecordFlagSlot);
+  Provide("FX_InsertMergeMusic", &RecordFlagWord);
   FX_InsertMergeMusic(-5, nullptr, static_cast<unsigned char>(0x1FF), kVersion);
-  EXPECT_EQ(g_slots.a, -5);
-  EXPECT_EQ(g_slots.c, 0xFF);
+  EXPECT_EQ(g_words.a, -5);
+  EXPECT_EQ(g_words.c, 0xFF);
 }
 
 TEST_F(HostBindingTest, NarrowResultsAreTakenFromTheLowHalfAndExtended) {
@@ -287,10 +287,10 @@ TEST_F(HostBindingTest, EightBitResultKeepsTheHostsByteZeroExtended) {
   for (const Case& c : {Case{0x00u, 0}, Case{0x01u, 1}, Case{0x02u, 2}, Case{0x7Fu, 127}, Case{0x80u, 128},
                         Case{0xFFu, 255}, Case{0x100u, 0}, Case{0xFFFFFF02u, 2}}) {
     g_result = static_cast<std::int32_t>(c.raw);
-    EXPECT_EQ(static_cast<unsigned>(FX_DisposeQuaClipFileToken(1, kVersion)), c.expected) << std::hex << c.raw;
+    EXPECT_EQ(static_cast<unsigned>(FX_DisposeQuaClipFileToken(1, kVersion)), c.expected)
+        << std::hex << c.raw;
   }
 }
-
 
 TEST_F(HostBindingTest, AnalyzeChordAsksForTheFirstChordLayoutAtLeast) {
   Provide("FX_AnalyzeChord", &RecordChordVersion);
@@ -300,9 +300,9 @@ TEST_F(HostBindingTest, AnalyzeChordAsksForTheFirstChordLayoutAtLeast) {
   for (const Case& c :
        {Case{0x0AFFFFFF, 0x0B000000}, Case{0, 0x0B000000}, Case{0x05000000, 0x0B000000},
         Case{0x0B000000, 0x0B000000}, Case{0x0F000200, 0x0F000200}, Case{0xFF000000, 0xFF000000}}) {
-    g_slots = {};
+    g_words = {};
     EXPECT_EQ(FX_AnalyzeChord(nullptr, nullptr, nullptr, c.given), 1);
-    EXPECT_EQ(g_slots.version, c.passed) << std::hex << c.given;
+    EXPECT_EQ(g_words.version, c.passed) << std::hex << c.given;
   }
 }
 

@@ -39,8 +39,12 @@ int ShowMessageBox(void* owner, const char* text, const char* caption, unsigned 
   return g_hooks ? g_hooks->ShowMessageBox(owner, text, caption, style) : 0;
 }
 
-void* FindDialogItem(void* dialog, int item) { return g_hooks ? g_hooks->FindDialogItem(dialog, item) : nullptr; }
+void* FindDialogItem(void* dialog, int item) {
+  return g_hooks ? g_hooks->FindDialogItem(dialog, item) : nullptr;
+}
 
-int ShowWindowItem(void* window, int command) { return g_hooks ? g_hooks->ShowWindowItem(window, command) : 0; }
+int ShowWindowItem(void* window, int command) {
+  return g_hooks ? g_hooks->ShowWindowItem(window, command) : 0;
+}
 
 }  // namespace pdk::platform
