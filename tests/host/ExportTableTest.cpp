@@ -1,5 +1,7 @@
 #include "host/api/ExportTable.h"
 
+#include <string>
+
 #include "host/document/DocumentBuilder.h"
 #include "host/document/Session.h"
 #include "pdk/binding/HostFunctions.h"
@@ -64,6 +66,32 @@ TEST_F(ExportTableTest, WithoutCallLoggingCallsAreStillCountedAndFailed) {
   exports().Reset();  // logs again
   FX_SlotToInst(3, 0, kVersion);
   EXPECT_EQ(exports().Calls(), std::vector<HostFn>{HostFn::SlotToInst});
+}
+
+// A function the host does not implement is still exported, and answers
+// what the module answers when the host lacks it.
+TEST_F(ExportTableTest, UnimplementedFunctionsAnswerAsIfTheHostLackedThem) {
+  struct Case {
+    HostFn id;
+    long long (*call)();
+    long long expected;
+  };
+  const Case cases[] = {
+      {HostFn::CountParts, [] { return static_cast<long long>(FX_CountParts(kVersion)); }, -1},
+      {HostFn::GetCurrentPartID, [] { return static_cast<long long>(FX_GetCurrentPartID(kVersion)); }, -1},
+      {HostFn::GetNextPartID, [] { return static_cast<long long>(FX_GetNextPartID(1, kVersion)); }, -1},
+      {HostFn::GetTextEncoding, [] { return static_cast<long long>(FX_GetTextEncoding(kVersion)); }, -2},
+      {HostFn::ProcessMidiData, [] { return static_cast<long long>(FX_ProcessMidiData(nullptr, kVersion)); }, -1},
+      {HostFn::GetPlaybackSystem, [] { return static_cast<long long>(FX_GetPlaybackSystem(kVersion)); }, -1},
+      {HostFn::FontNameToNum, [] { return static_cast<long long>(FX_FontNameToNum(nullptr, kVersion)); }, 0},
+      {HostFn::GetPartName,
+       [] { return static_cast<long long>(std::string(FX_GetPartName(1, kVersion)) == " "); }, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(quavix::HostFunctionName(c.id));
+    EXPECT_EQ(c.call(), c.expected);
+    EXPECT_EQ(exports().CallCount(c.id), 1);  // it reached the host
+  }
 }
 
 }  // namespace
