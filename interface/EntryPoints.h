@@ -1,6 +1,6 @@
 // The six entry points of a plug-in module (rows in EntryPoints.def): their
-// declarations for the module that defines them, their function types and
-// names for the host that calls them. Exported under their plain names with
+// declarations for the module that defines them, their function types for
+// the host that calls them. Exported under their plain names with
 // the host's calling convention.
 #pragma once
 
@@ -25,13 +25,6 @@ namespace entry {
 #define QX_ENTRY_POINT(Name, Result, Params, Bytes) using Name = Result(QXAPI*) Params;
 #include "interface/EntryPoints.def"
 }  // namespace entry
-
-// The exported names, in table order.
-#define QX_ENTRY_POINT(Name, Result, Params, Bytes) #Name,
-inline constexpr const char* kEntryPointNames[] = {
-#include "interface/EntryPoints.def"
-};
-inline constexpr int kEntryPointCount = sizeof(kEntryPointNames) / sizeof(kEntryPointNames[0]);
 
 #if defined(_WIN32) && !defined(_WIN64)
 // Bytes a stdcall function of this type pops: each argument takes a multiple

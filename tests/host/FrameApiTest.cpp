@@ -27,7 +27,7 @@ host::DocumentBuilder Score() {
   return host::DocumentBuilder()
       .Staves({3, 1, 2})
       .Measures(4)
-      .Chord(1, 2, 1, 0, {{4, 0}, {2, 0}, {0, 0}, {-3, 0}})
+      .Chord(1, 2, 1, 0, qxtest::kOpenChord)
       .Rest(1, 2, 1, 256)
       .Chord(1, 2, 1, 512, {{1, 1}})
       .Tuplet(1, 2, 1, TupletAt(1, 0))
