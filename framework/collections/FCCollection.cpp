@@ -20,7 +20,9 @@ void __FCCollection::_RequireElement(int further) {
   if (_capacity >= need) return;
   const int capacity = framework::detail::GrownCapacity(need);
   if (capacity <= kInlineItems) {
-    // The inline items past the count are always null: nothing to copy.
+    // The items below the old capacity are in place already; the new ones
+    // are null.
+    for (int i = _capacity; i < capacity; ++i) _inlineItems[i] = nullptr;
     _items = _inlineItems;
     _capacity = capacity;
     return;

@@ -70,7 +70,8 @@ class __FCCollection : public __FCIteratorBase {
   int _count = 0;
   int _capacity = 0;
   __FCBase** _items = nullptr;
-  __FCBase* _inlineItems[kInlineItems] = {};
+  // Items up to the capacity are set when the collection grows into them.
+  __FCBase* _inlineItems[kInlineItems];
 };
 
 // The callback object of walks, searches and sorts.

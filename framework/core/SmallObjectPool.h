@@ -1,8 +1,11 @@
 // Fixed-size blocks carved from larger chunks, for the many small objects a
 // walk makes and destroys (notes and note entries). Freed blocks are reused;
 // when the last live object of a pool goes, its chunks are returned, so
-// nothing is held between host calls. The module is called on one thread at
-// a time, so the pools take no locks.
+// nothing is held between host calls. While a PoolRetention scope is open (a
+// region walk opens one, since every cell makes and destroys its objects),
+// an emptied pool keeps its newest chunk for the next cell instead, and gives
+// it back when the outermost scope closes. The module is called on one
+// thread at a time, so the pools take no locks.
 //
 // Under the address sanitizer every block that is not handed out is
 // poisoned: a stale object, or a read past an object into its neighbour, is
@@ -22,6 +25,43 @@
 #endif
 
 namespace framework::detail {
+
+// A pool that emptied inside an open retention scope and still holds a
+// chunk, so that the scope's end can return it.
+struct RetainedPool {
+  void (*releaseIfEmpty)() noexcept;
+  RetainedPool* next;
+  bool listed;
+};
+
+class PoolRetention {
+ public:
+  PoolRetention() noexcept { ++depth_; }
+  ~PoolRetention() {
+    if (--depth_ != 0) return;
+    while (listed_ != nullptr) {
+      RetainedPool* pool = listed_;
+      listed_ = pool->next;
+      pool->next = nullptr;
+      pool->listed = false;
+      pool->releaseIfEmpty();
+    }
+  }
+  PoolRetention(const PoolRetention&) = delete;
+  PoolRetention& operator=(const PoolRetention&) = delete;
+
+  static bool Active() noexcept { return depth_ != 0; }
+  static void List(RetainedPool* pool) noexcept {
+    if (pool->listed) return;
+    pool->listed = true;
+    pool->next = listed_;
+    listed_ = pool;
+  }
+
+ private:
+  inline static int depth_ = 0;
+  inline static RetainedPool* listed_ = nullptr;
+};
 
 template <std::size_t ObjectSize>
 class SmallObjectPool {
@@ -48,7 +88,14 @@ class SmallObjectPool {
     block->next = free_;
     free_ = block;
     QX_POISON(block, kBlockBytes);
-    if (--live_ == 0) ReleaseChunks();
+    if (--live_ == 0) Emptied();
+  }
+
+  // Chunks held now.
+  static std::size_t ChunkCount() noexcept {
+    std::size_t count = 0;
+    for (const Chunk* chunk = chunks_; chunk != nullptr; chunk = chunk->next) ++count;
+    return count;
   }
 
  private:
@@ -73,6 +120,23 @@ class SmallObjectPool {
     QX_POISON(chunk->blocks, sizeof chunk->blocks);
   }
 
+  static void Emptied() noexcept {
+    if (!PoolRetention::Active()) return ReleaseChunks();
+    // Keep the newest chunk, all of it unused again (and poisoned), for the
+    // next cell.
+    Chunk* kept = chunks_;
+    chunks_ = kept->next;
+    ReleaseChunks();
+    kept->next = nullptr;
+    chunks_ = kept;
+    unused_ = kBlocksPerChunk;
+    PoolRetention::List(&retained_);
+  }
+
+  static void ReleaseIfEmpty() noexcept {
+    if (live_ == 0) ReleaseChunks();
+  }
+
   static void ReleaseChunks() noexcept {
     while (chunks_ != nullptr) {
       Chunk* next = chunks_->next;
@@ -88,6 +152,7 @@ class SmallObjectPool {
   inline static Chunk* chunks_ = nullptr;
   inline static std::size_t unused_ = 0;  // blocks of the newest chunk never handed out
   inline static std::size_t live_ = 0;
+  inline static RetainedPool retained_ = {&ReleaseIfEmpty, nullptr, false};
 };
 
 }  // namespace framework::detail

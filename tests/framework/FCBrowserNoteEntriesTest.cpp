@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/core/SmallObjectPool.h"
 #include "framework/notes/FCNoteEntry.h"
 #include "framework/regions/FCCells.h"
 #include "framework/regions/FCMusicRegion.h"
@@ -110,6 +111,36 @@ TEST_F(FCBrowserNoteEntriesTest, FalseFromIterateStillPacksAndSavesThatCellThenS
   EXPECT_EQ(document().Entries(1, 1, 0)[2].noteCount, 1);  // the deletion was packed and saved
   EXPECT_EQ(document().SaveCount(1, 1, 0), 1);
   EXPECT_EQ(document().SaveCount(1, 2, 0), 0);  // no further cell
+}
+
+TEST_F(FCBrowserNoteEntriesTest, WalkReturnsThePoolsChunksWhenItEndsEarlyOrNot) {
+  using NotePool = framework::detail::SmallObjectPool<sizeof(FCNote)>;
+  using EntryPool = framework::detail::SmallObjectPool<sizeof(FCNoteEntry)>;
+  host::DocumentBuilder builder;
+  builder.Staves({1, 2}).Measures(3);
+  for (int staff = 1; staff <= 2; ++staff) {
+    for (int measure = 1; measure <= 3; ++measure) builder.Chord(staff, measure, 0, 0, {{1, 0}, {2, 0}});
+  }
+  Open(builder);
+  EREGION r = host::MakeRegion(1, 1, 2, 3);
+  FCMusicRegion region(&r);
+  FCBrowserNoteEntries browser;
+  for (int falseAt : {0, 4}) {
+    EntryRecorder handler;
+    handler.falseAt = falseAt;
+    handler.SetSaveFlag(true);
+    browser.ForEachInRegion(&handler, &region);
+    EXPECT_EQ(handler.seen.size(), falseAt == 0 ? 6u : 4u);
+    EXPECT_EQ(NotePool::ChunkCount(), 0u);
+    EXPECT_EQ(EntryPool::ChunkCount(), 0u);
+  }
+  // Every cell's deletion was packed and saved, also with the chunks reused.
+  for (int staff = 1; staff <= 2; ++staff) {
+    for (int measure = 1; measure <= 3; ++measure) {
+      EXPECT_EQ(document().Entries(staff, measure, 0)[0].noteCount, 1);
+      EXPECT_EQ(document().Entries(staff, measure, 0)[0].notes[0].displacement, 2);
+    }
+  }
 }
 
 TEST_F(FCBrowserNoteEntriesTest, WithoutTheSaveFlagChangesAreDropped) {

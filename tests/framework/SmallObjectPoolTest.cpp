@@ -36,6 +36,47 @@ TEST(SmallObjectPoolTest, ObjectsNeverOverlapAcrossChunksAndReuse) {
   }
 }
 
+using PooledPool = framework::detail::SmallObjectPool<sizeof(Pooled)>;
+
+TEST(SmallObjectPoolTest, RetentionKeepsOneChunkUntilTheOutermostScopeCloses) {
+  ASSERT_EQ(PooledPool::ChunkCount(), 0u);
+  {
+    framework::detail::PoolRetention outer;
+    for (int round = 0; round < 3; ++round) {
+      std::vector<std::unique_ptr<Pooled>> live;
+      for (std::uint64_t i = 0; i < 300; ++i) live.push_back(std::make_unique<Pooled>(i + 1000 * round));
+      EXPECT_GT(PooledPool::ChunkCount(), 1u);
+      std::set<const void*> addresses;
+      for (const auto& object : live) {
+        EXPECT_TRUE(addresses.insert(object.get()).second);
+        EXPECT_EQ(object->check, ~object->value);
+      }
+      live.clear();
+      EXPECT_EQ(PooledPool::ChunkCount(), 1u);  // emptied inside the scope: the newest chunk stays
+    }
+    {
+      framework::detail::PoolRetention inner;
+      auto object = std::make_unique<Pooled>(7);
+    }
+    EXPECT_EQ(PooledPool::ChunkCount(), 1u);  // an inner scope's end returns nothing
+  }
+  EXPECT_EQ(PooledPool::ChunkCount(), 0u);  // the outermost scope's end returns it
+
+  // An object that outlives the scope keeps its chunk until it goes.
+  auto survivor = std::make_unique<Pooled>(1);
+  {
+    framework::detail::PoolRetention scope;
+    auto other = std::make_unique<Pooled>(2);
+    other.reset();
+    survivor.reset();
+    survivor = std::make_unique<Pooled>(3);
+  }
+  EXPECT_EQ(PooledPool::ChunkCount(), 1u);
+  EXPECT_EQ(survivor->check, ~std::uint64_t{3});
+  survivor.reset();
+  EXPECT_EQ(PooledPool::ChunkCount(), 0u);
+}
+
 #if defined(__SANITIZE_ADDRESS__)
 // The pool stays on under the address sanitizer; blocks it does not hand out
 // are poisoned, so the usual faults are still caught.
