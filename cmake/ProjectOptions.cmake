@@ -16,8 +16,15 @@ endfunction()
 
 # Code that goes into a plug-in module: nothing of it is visible outside the
 # module but the entry points.
+# In optimised builds the module is optimised across its files (link-time
+# optimisation), so that the framework's small calls between classes inline.
+include(CheckIPOSupported)
+check_ipo_supported(RESULT QX_IPO_SUPPORTED OUTPUT QX_IPO_ERROR LANGUAGES CXX)
 function(qx_module_library target)
   set_target_properties(${target} PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  if(QX_IPO_SUPPORTED)
+    set_target_properties(${target} PROPERTIES INTERPROCEDURAL_OPTIMIZATION_RELEASE ON)
+  endif()
   qx_project_options(${target})
 endfunction()
 

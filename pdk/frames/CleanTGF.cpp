@@ -1,3 +1,4 @@
+#include <cstdint>
 #include <cstring>
 
 #include "pdk/frames/FrameServices.h"
@@ -22,6 +23,21 @@ bool IdUsedElsewhere(const EXENTRY& entry, int count, int index) {
     if (m != index && entry.notes[m].noteId == entry.notes[index].noteId) return true;
   }
   return false;
+}
+
+// True when the bytes are all zero, read a word at a time. The unused note
+// records of an entry cleaned before are zero already, and reading them
+// costs less than clearing them again.
+bool AllZero(const unsigned char* bytes, std::size_t size) {
+  std::uint64_t any = 0;
+  std::size_t i = 0;
+  for (; i + sizeof any <= size; i += sizeof any) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes + i, sizeof word);
+    any |= word;
+  }
+  for (; i < size; ++i) any |= bytes[i];
+  return any == 0;
 }
 
 void CleanEntry(EXENTRY& entry) {
@@ -49,7 +65,9 @@ void CleanEntry(EXENTRY& entry) {
         (entry.notes[l].flags & ~quavix::noteflag::kIdBits) | quavix::NoteIdBits(entry.notes[l].noteId);
   }
   if (n < quavix::kMaxNotesPerEntry) {
-    std::memset(&entry.notes[n], 0, sizeof(EXNOTE) * static_cast<std::size_t>(quavix::kMaxNotesPerEntry - n));
+    auto* unused = reinterpret_cast<unsigned char*>(&entry.notes[n]);
+    const std::size_t size = sizeof(EXNOTE) * static_cast<std::size_t>(quavix::kMaxNotesPerEntry - n);
+    if (!AllZero(unused, size)) std::memset(unused, 0, size);
   }
   if (entry.noteCount == 0 && CanAddNoteRecordToRests) {
     entry.flags |= quavix::entryflag::kPlaceholderNote;

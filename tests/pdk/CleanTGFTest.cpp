@@ -61,6 +61,33 @@ TEST(CleanTGFTest, IdBitsGoIntoTheNoteFlagsAndEmptySlotsAreZeroed) {
   EXPECT_EQ(frame.entry(1).notes[11].displacement, 11);  // a full entry has no slot to zero
 }
 
+TEST(CleanTGFTest, AnySingleStaleByteInTheUnusedNoteRecordsIsCleared) {
+  // Every note count with unused note records, and every byte of them; the
+  // bytes outside them stay as they are.
+  for (int count = 1; count < 12; ++count) {
+    const int firstByte = count * static_cast<int>(sizeof(EXNOTE));
+    for (int byte = firstByte; byte < 12 * static_cast<int>(sizeof(EXNOTE)); ++byte) {
+      TestFrame frame;
+      EXENTRY entry = MakeEntry(0, {});
+      entry.noteCount = static_cast<std::int16_t>(count);
+      for (int i = 0; i < count; ++i) entry.notes[i].noteId = static_cast<std::int16_t>(i + 1);
+      entry.position = 1234;
+      entry.clef = 77;
+      reinterpret_cast<unsigned char*>(entry.notes)[byte] = 0x80;
+      frame.Add(entry);
+      CleanTGF(frame.get());
+      const EXENTRY& cleaned = frame.entry(0);
+      const EXNOTE zero{};
+      for (int record = count; record < 12; ++record)
+        EXPECT_EQ(std::memcmp(&cleaned.notes[record], &zero, sizeof zero), 0) << count << " " << byte;
+      EXPECT_EQ(cleaned.noteCount, count);
+      EXPECT_EQ(cleaned.notes[count - 1].noteId, count);
+      EXPECT_EQ(cleaned.position, 1234);
+      EXPECT_EQ(cleaned.clef, 77);
+    }
+  }
+}
+
 TEST(CleanTGFTest, EntryWithoutNotesGetsOnePlaceholderNote) {
   TestFrame frame;
   frame.Rest(0);
