@@ -16,10 +16,12 @@
 #include "interface/HostTypes.h"
 
 // One entry per implemented function, by its name without the FX_ prefix.
-#define QX_IMPLEMENTED_HOST_FUNCTIONS(X)                                                               \
-  X(GetMaxLayers)                                                                                      \
-  X(LoadTGF) X(InsertEXENTRY) X(DeleteEXENTRY) X(SaveTGF) X(FreeTGF) X(GetShowLayer) X(GetTGFDuration) \
-      X(GetCurERegions) X(SetCurERegion) X(SlotToInst) X(InstToSlot) X(GetCurrentMorvelDocument)
+// clang-format off
+#define QX_IMPLEMENTED_HOST_FUNCTIONS(X) \
+  X(GetMaxLayers) X(LoadTGF) X(InsertEXENTRY) X(DeleteEXENTRY) X(SaveTGF) X(FreeTGF) \
+  X(GetShowLayer) X(GetTGFDuration) \
+  X(GetCurERegions) X(SetCurERegion) X(SlotToInst) X(InstToSlot) X(GetCurrentMorvelDocument)
+// clang-format on
 
 namespace host::api {
 
