@@ -1,0 +1,274 @@
+#include "host/musicxml/MusicXmlReader.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace host::musicxml {
+namespace {
+
+constexpr int kMaxLayersPerStaff = 4;
+
+[[noreturn]] void Fail(const std::string& name, const std::string& problem) {
+  throw MusicXmlError(name + ": " + problem);
+}
+
+int LineAt(const std::string& text, std::ptrdiff_t offset) {
+  const auto end = text.begin() + std::min<std::ptrdiff_t>(offset, static_cast<std::ptrdiff_t>(text.size()));
+  return 1 + static_cast<int>(std::count(text.begin(), end, '\n'));
+}
+
+// The text of a child element as an integer; `fallback` when absent.
+int ChildInt(const pugi::xml_node& node, const char* child, int fallback) {
+  const pugi::xml_node element = node.child(child);
+  return element ? element.text().as_int(fallback) : fallback;
+}
+
+double ChildNumber(const pugi::xml_node& node, const char* child, double fallback) {
+  const pugi::xml_node element = node.child(child);
+  return element ? element.text().as_double(fallback) : fallback;
+}
+
+// One entry being read, before it goes into its cell.
+struct PendingEntry {
+  int staffId = 0;
+  int layer = 0;
+  EXENTRY record{};
+  EntryOrigin origin;
+};
+
+class PartReader {
+ public:
+  PartReader(const std::string& name, const pugi::xml_node& part, int firstSlot, int staves)
+      : name_(name),
+        part_(part),
+        firstSlot_(firstSlot),
+        keys_(static_cast<std::size_t>(staves)),
+        voices_(static_cast<std::size_t>(staves)) {}
+
+  // The measure's entries, in document order.
+  std::vector<PendingEntry> ReadMeasure(const pugi::xml_node& measure, int number) {
+    measureNumber_ = number;
+    std::vector<PendingEntry> entries;
+    double time = 0;    // EDU from the start of the measure
+    int previous = -1;  // the entry of the last note that was not a chord note
+    for (const pugi::xml_node& child : measure.children()) {
+      const std::string element = child.name();
+      if (element == "attributes") {
+        ReadAttributes(child);
+      } else if (element == "backup") {
+        time -= Edu(ChildNumber(child, "duration", 0));
+        if (time < 0) time = 0;
+      } else if (element == "forward") {
+        time += Edu(ChildNumber(child, "duration", 0));
+      } else if (element == "note") {
+        const bool chord = static_cast<bool>(child.child("chord"));
+        if (chord && previous >= 0) {
+          AddNote(entries[static_cast<std::size_t>(previous)], child);
+          continue;
+        }
+        entries.push_back(StartEntry(child, time));
+        previous = static_cast<int>(entries.size()) - 1;
+        if (!child.child("grace")) time += Edu(ChildNumber(child, "duration", 0));
+      }
+    }
+    return entries;
+  }
+
+ private:
+  double Edu(double divisions) const { return divisions * kEduPerQuarter / divisions_; }
+
+  std::string Where(int staff) const {
+    return "part " + std::string(part_.attribute("id").value()) + ", measure " +
+           std::to_string(measureNumber_) + ", staff " + std::to_string(staff);
+  }
+
+  void ReadAttributes(const pugi::xml_node& attributes) {
+    if (pugi::xml_node divisions = attributes.child("divisions")) {
+      const double value = divisions.text().as_double(0);
+      if (!(value > 0)) Fail(name_, "divisions must be positive (" + Where(1) + ")");
+      divisions_ = value;
+    }
+    for (const pugi::xml_node& key : attributes.children("key")) {
+      if (!key.child("fifths"))
+        Fail(name_, "non-traditional key signatures are not supported (" + Where(1) + ")");
+      Key value;
+      value.fifths = ChildInt(key, "fifths", 0);
+      const std::string mode = key.child_value("mode");
+      value.minor = mode == "minor" || mode == "aeolian";
+      const int staff = key.attribute("number").as_int(0);
+      for (std::size_t s = 0; s < keys_.size(); ++s) {
+        if (staff == 0 || staff == static_cast<int>(s) + 1) keys_[s] = value;
+      }
+    }
+  }
+
+  int StaffOf(const pugi::xml_node& note) const {
+    const int staff = ChildInt(note, "staff", 1);
+    if (staff < 1 || staff > static_cast<int>(keys_.size())) {
+      Fail(name_, "a note on staff " + std::to_string(staff) + " of a part with " +
+                      std::to_string(keys_.size()) + " staves (" + Where(staff) + ")");
+    }
+    return staff;
+  }
+
+  int LayerOf(int staff, const pugi::xml_node& note) {
+    std::string voice = note.child_value("voice");
+    if (voice.empty()) voice = "1";
+    auto& voices = voices_[static_cast<std::size_t>(staff - 1)];
+    const auto it = std::find(voices.begin(), voices.end(), voice);
+    if (it != voices.end()) return static_cast<int>(it - voices.begin());
+    if (static_cast<int>(voices.size()) == kMaxLayersPerStaff) {
+      Fail(name_, "more than four voices on one staff: voice " + voice + " (" + Where(staff) + ")");
+    }
+    voices.push_back(voice);
+    return static_cast<int>(voices.size()) - 1;
+  }
+
+  PendingEntry StartEntry(const pugi::xml_node& note, double time) {
+    const int staff = StaffOf(note);
+    PendingEntry entry;
+    entry.staffId = firstSlot_ + staff - 1;
+    entry.layer = LayerOf(staff, note);
+    entry.record.position = static_cast<std::int32_t>(std::lround(time));
+    entry.record.duration =
+        note.child("grace") ? 0
+                            : static_cast<std::int32_t>(std::lround(Edu(ChildNumber(note, "duration", 0))));
+    entry.origin.key = keys_[static_cast<std::size_t>(staff - 1)];
+    if (note.child("rest")) {
+      entry.origin.notes.push_back(note);
+    } else {
+      AddNote(entry, note);
+    }
+    return entry;
+  }
+
+  void AddNote(PendingEntry& entry, const pugi::xml_node& note) {
+    EXENTRY& record = entry.record;
+    if (note.child("rest")) return;  // a rest within a chord adds nothing
+    if (record.noteCount >= quavix::kMaxNotesPerEntry) {
+      Fail(name_, "a chord of more than 12 notes (" + Where(StaffOf(note)) + ")");
+    }
+    WrittenPitch written;
+    if (pugi::xml_node pitch = note.child("pitch")) {
+      written.step = pitch.child_value("step")[0];
+      written.alter = static_cast<int>(std::lround(ChildNumber(pitch, "alter", 0)));
+      written.octave = ChildInt(pitch, "octave", 4);
+    } else if (pugi::xml_node unpitched = note.child("unpitched")) {
+      written.step = unpitched.child_value("display-step")[0];
+      written.octave = ChildInt(unpitched, "display-octave", 4);
+      if (written.step == '\0') written.step = 'E';
+    } else {
+      Fail(name_, "a note with neither pitch, unpitched nor rest (" + Where(StaffOf(note)) + ")");
+    }
+    if (written.step < 'A' || written.step > 'G')
+      Fail(name_, "a pitch step that is not A to G (" + Where(1) + ")");
+    const HostPitch pitch = ToHostPitch(written, entry.origin.key);
+    EXNOTE& n = record.notes[record.noteCount];
+    n.displacement = static_cast<std::int16_t>(pitch.displacement);
+    n.raiseLower = static_cast<std::int16_t>(pitch.raiseLower);
+    n.noteId = static_cast<std::int16_t>(record.noteCount + 1);
+    n.flags = quavix::NoteIdBits(n.noteId);
+    for (const pugi::xml_node& tie : note.children("tie")) {
+      if (std::strcmp(tie.attribute("type").value(), "start") == 0) n.flags |= quavix::noteflag::kTie;
+    }
+    if (note.child("accidental")) n.flags |= quavix::noteflag::kAccidental;
+    ++record.noteCount;
+    record.flags |= quavix::entryflag::kNoteEntry;
+    if (entry.origin.notes.empty() || note != entry.origin.notes.front()) entry.origin.notes.push_back(note);
+  }
+
+  const std::string& name_;
+  pugi::xml_node part_;
+  int firstSlot_;
+  std::vector<Key> keys_;                         // by staff, in force now
+  std::vector<std::vector<std::string>> voices_;  // by staff: voice names in layer order
+  double divisions_ = 1;
+  int measureNumber_ = 0;
+};
+
+int StavesOf(const pugi::xml_node& part) {
+  int staves = 1;
+  for (const pugi::xml_node& measure : part.children("measure")) {
+    for (const pugi::xml_node& attributes : measure.children("attributes")) {
+      staves = std::max(staves, ChildInt(attributes, "staves", 1));
+    }
+  }
+  return staves;
+}
+
+}  // namespace
+
+void ReadMusicXmlFile(const std::string& path, ImportedScore& score) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) Fail(path, "cannot open the file");
+  std::ostringstream text;
+  text << in.rdbuf();
+  if (in.bad()) Fail(path, "cannot read the file");
+  ReadMusicXml(text.str(), path, score);
+}
+
+void ReadMusicXml(const std::string& text, const std::string& name, ImportedScore& score) {
+  const pugi::xml_parse_result parsed = score.xml.load_buffer(
+      text.data(), text.size(), pugi::parse_full | pugi::parse_ws_pcdata, pugi::encoding_auto);
+  if (!parsed) {
+    Fail(name, "malformed XML at line " + std::to_string(LineAt(text, parsed.offset)) + ": " +
+                   parsed.description());
+  }
+  const pugi::xml_node root = score.xml.document_element();
+  if (std::strcmp(root.name(), "score-timewise") == 0) {
+    Fail(name, "timewise MusicXML is not supported; convert the score to partwise");
+  }
+  if (std::strcmp(root.name(), "score-partwise") != 0) {
+    Fail(name, std::string("not a MusicXML score (the root element is <") + root.name() + ">)");
+  }
+  std::vector<pugi::xml_node> parts;
+  for (const pugi::xml_node& part : root.children("part")) parts.push_back(part);
+  if (parts.empty()) Fail(name, "the score has no parts");
+  const auto measures = static_cast<int>(
+      std::distance(parts[0].children("measure").begin(), parts[0].children("measure").end()));
+  std::vector<int> staffIds;
+  std::vector<int> firstSlots;
+  for (const pugi::xml_node& part : parts) {
+    const auto count =
+        static_cast<int>(std::distance(part.children("measure").begin(), part.children("measure").end()));
+    if (count != measures) {
+      Fail(name, "parts with different numbers of measures (part " +
+                     std::string(parts[0].attribute("id").value()) + " has " + std::to_string(measures) +
+                     ", part " + part.attribute("id").value() + " has " + std::to_string(count) + ")");
+    }
+    firstSlots.push_back(static_cast<int>(staffIds.size()) + 1);
+    for (int s = StavesOf(part); s > 0; --s) staffIds.push_back(static_cast<int>(staffIds.size()) + 1);
+  }
+  if (staffIds.size() > static_cast<std::size_t>(kMaxInt16) || measures > kMaxInt16) {
+    Fail(name, "more staves or measures than the host can hold");
+  }
+  score.document = Document();
+  score.origins.clear();
+  score.document.SetStaves(staffIds);
+  score.document.SetMeasureCount(measures);
+
+  for (std::size_t p = 0; p < parts.size(); ++p) {
+    PartReader reader(name, parts[p], firstSlots[p], StavesOf(parts[p]));
+    int measureNumber = 0;
+    for (const pugi::xml_node& measure : parts[p].children("measure")) {
+      ++measureNumber;
+      std::vector<PendingEntry> entries = reader.ReadMeasure(measure, measureNumber);
+      // Each cell's entries in time order; equal onsets keep document order,
+      // so a grace note stays before the note it leads to.
+      std::stable_sort(entries.begin(), entries.end(), [](const PendingEntry& a, const PendingEntry& b) {
+        return a.record.position < b.record.position;
+      });
+      for (PendingEntry& entry : entries) {
+        const std::uint32_t entryNumber = score.document.NextEntryNumber();
+        score.document.AddEntry(entry.staffId, measureNumber, entry.layer, entry.record);
+        score.origins.emplace(entryNumber, std::move(entry.origin));
+      }
+    }
+  }
+}
+
+}  // namespace host::musicxml

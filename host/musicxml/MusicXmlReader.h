@@ -1,0 +1,52 @@
+// Reads a partwise MusicXML score into the host's document.
+//
+// Each part's staves, in part order and then staff order, are the staff
+// slots 1..N, and staff IDs equal slots. Host measure n is the n-th
+// <measure> of every part. On each staff the voices, in the order they first
+// appear, are layers 0 to 3. An entry's position is its onset in the measure
+// in EDU (1024 a quarter note); a <chord/> note joins the entry before it, a
+// rest is an entry without notes, a grace note an entry at the onset of the
+// note after it. Pitches map as PitchMapping.h says, with the key in force on
+// the staff.
+#pragma once
+
+#include <pugixml.hpp>
+
+#include <cstdint>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "host/document/Document.h"
+#include "host/musicxml/PitchMapping.h"
+
+namespace host::musicxml {
+
+// The score cannot be read: the message names the file and the problem.
+class MusicXmlError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+inline constexpr int kEduPerQuarter = 1024;
+
+// Where an entry of the document came from.
+struct EntryOrigin {
+  Key key;  // in force at the entry
+  std::vector<pugi::xml_node>
+      notes;  // the <note> elements of its notes, in note order; the rest's for a rest
+};
+
+struct ImportedScore {
+  pugi::xml_document xml;  // the file as read, comments and whitespace kept
+  Document document;
+  std::map<std::uint32_t, EntryOrigin> origins;  // by entry number
+};
+
+// Reads the file; throws MusicXmlError.
+void ReadMusicXmlFile(const std::string& path, ImportedScore& score);
+// Reads a score from memory; `name` stands for the file in messages.
+void ReadMusicXml(const std::string& text, const std::string& name, ImportedScore& score);
+
+}  // namespace host::musicxml
