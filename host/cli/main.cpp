@@ -4,9 +4,17 @@
 #include <cstdio>
 #include <iostream>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "host/document/DocumentBuilder.h"
+#include "host/document/Session.h"
 #include "host/plugin/PluginModule.h"
 #include "interface/HostTypes.h"
+#if defined(QX_HAVE_MUSICXML)
+#include "host/musicxml/MusicXmlReader.h"
+#include "host/musicxml/MusicXmlWriter.h"
+#endif
 
 namespace {
 
@@ -53,6 +61,83 @@ int RunMenu(const std::string& pluginPath) {
   return 0;
 }
 
+#if defined(QX_HAVE_MUSICXML)
+// What the user asked for on the command line.
+struct InvokeOptions {
+  std::string pluginPath;
+  std::string input;
+  std::string output;
+  std::string measures;  // "A-B", empty: all
+  std::string staves;    // "A-B" by slot, empty: all
+  std::int32_t startPosition = 0;
+  std::int32_t endPosition = quavix::kEndOfMeasure;
+  std::vector<int> hiddenLayers;  // 1 to 4, as a user counts them
+  std::string hostVersion;        // hexadecimal, empty: the interface version
+  bool quiet = false;
+};
+
+// "A-B" (or "A") within 1..last; throws CLI::ValidationError.
+std::pair<int, int> ParseRange(const std::string& text, int last, const char* what) {
+  if (text.empty()) return {1, last};
+  int first = 0, second = 0;
+  char dash = 0, extra = 0;
+  const int read = std::sscanf(text.c_str(), "%d%c%d%c", &first, &dash, &second, &extra);
+  if (read == 1) second = first;
+  if (!(read == 1 || (read == 3 && dash == '-')) || first < 1 || second < first || second > last) {
+    throw CLI::ValidationError(std::string("--") + what,
+                               "expected A-B with 1 <= A <= B <= " + std::to_string(last) + ", got " + text);
+  }
+  return {first, second};
+}
+
+int RunInvoke(const InvokeOptions& options) {
+  using namespace host::musicxml;
+  ImportedScore score;
+  ReadMusicXmlFile(options.input, score);
+  host::Document& document = score.document;
+  const auto [firstMeasure, lastMeasure] = ParseRange(options.measures, document.MeasureCount(), "measures");
+  const auto [firstSlot, lastSlot] = ParseRange(options.staves, document.StaffCount(), "staves");
+  for (int layer : options.hiddenLayers) document.SetLayerShown(layer - 1, false);
+  EREGION region = host::MakeRegion(firstSlot, firstMeasure, lastSlot, lastMeasure, options.startPosition,
+                                    options.endPosition);
+  document.SetSelection(region);
+
+  std::uint32_t hostVersion = quavix::kInterfaceVersion;
+  if (!options.hostVersion.empty())
+    hostVersion = static_cast<std::uint32_t>(std::stoul(options.hostVersion, nullptr, 16));
+
+  host::PluginModule plugin(options.pluginPath);
+  host::Session& session = host::Session::Current();
+  session.Open(std::move(score.document));
+  plugin.Version(hostVersion);
+  std::uint32_t flags = 0;
+  plugin.Init(&flags);
+  plugin.Invoke(&region);
+  plugin.Terminate();
+  if (!session.EndRun()) {
+    std::cerr << "quavix-host: the plug-in broke the host's contract; nothing was written:\n";
+    for (const std::string& violation : session.Violations()) std::cerr << "  " << violation << '\n';
+    return kExitPlugin;
+  }
+  score.document = std::move(session.document());
+  const WrittenScore written = WriteChanges(score, options.input);
+  WriteFileAtomically(options.output, written.text);
+  if (!options.quiet) {
+    for (const EntryChange& change : written.changes) {
+      std::cout << "measure " << change.measure << ", staff " << change.staffId << ", layer "
+                << change.layer + 1 << ", position " << change.position << ":";
+      for (const std::string& pitch : change.before) std::cout << ' ' << pitch;
+      std::cout << " ->";
+      for (const std::string& pitch : change.after) std::cout << ' ' << pitch;
+      std::cout << '\n';
+    }
+    std::cout << written.changes.size() << (written.changes.size() == 1 ? " entry" : " entries")
+              << " changed, written to " << options.output << '\n';
+  }
+  return 0;
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -64,6 +149,35 @@ int main(int argc, char** argv) {
   menu->add_option("--plugin", pluginPath,
                    "Plug-in module file (default: the Drop 2nds module beside this program)");
 
+#if defined(QX_HAVE_MUSICXML)
+  InvokeOptions invokeOptions;
+  CLI::App* invoke = app.add_subcommand("invoke", "Run the plug-in's command on a MusicXML score");
+  invoke->add_option("--plugin", invokeOptions.pluginPath,
+                     "Plug-in module file (default: the Drop 2nds module beside this program)");
+  invoke->add_option("--measures", invokeOptions.measures, "Measures A-B of the region (default: all)");
+  invoke->add_option("--staves", invokeOptions.staves, "Staff slots A-B of the region (default: all)");
+  invoke
+      ->add_option("--start-pos", invokeOptions.startPosition, "Start position in the first measure, in EDU")
+      ->check(CLI::NonNegativeNumber);
+  invoke->add_option("--end-pos", invokeOptions.endPosition, "End position in the last measure, in EDU")
+      ->check(CLI::NonNegativeNumber);
+  invoke->add_option("--hidden-layers", invokeOptions.hiddenLayers, "Layers 1 to 4 that are hidden")
+      ->delimiter(',')
+      ->check(CLI::Range(1, 4));
+  invoke
+      ->add_option("--host-version", invokeOptions.hostVersion,
+                   "Host version for the handshake, hexadecimal (default 0F000200)")
+      ->check([](const std::string& text) {
+        return !text.empty() && text.size() <= 10 &&
+                       text.find_first_not_of("0123456789abcdefABCDEFxX") == std::string::npos
+                   ? std::string()
+                   : std::string("a hexadecimal version such as 0F000200");
+      });
+  invoke->add_flag("--quiet", invokeOptions.quiet, "Print nothing on success");
+  invoke->add_option("INPUT", invokeOptions.input, "MusicXML score")->required();
+  invoke->add_option("-o,--output", invokeOptions.output, "Where to write the result")->required();
+#endif
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -73,9 +187,23 @@ int main(int argc, char** argv) {
 
   try {
     if (menu->parsed()) return RunMenu(pluginPath);
+#if defined(QX_HAVE_MUSICXML)
+    if (invoke->parsed()) {
+      if (invokeOptions.pluginPath.empty()) invokeOptions.pluginPath = pluginPath;
+      return RunInvoke(invokeOptions);
+    }
+#endif
   } catch (const host::PluginError& error) {
     std::cerr << "quavix-host: " << error.what() << '\n';
     return kExitPlugin;
+#if defined(QX_HAVE_MUSICXML)
+  } catch (const host::musicxml::MusicXmlError& error) {
+    std::cerr << "quavix-host: " << error.what() << '\n';
+    return kExitUsage;
+  } catch (const CLI::ValidationError& error) {
+    std::cerr << "quavix-host: " << error.what() << '\n';
+    return kExitUsage;
+#endif
   }
   return kExitUsage;
 }

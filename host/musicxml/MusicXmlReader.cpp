@@ -212,12 +212,16 @@ void ReadMusicXmlFile(const std::string& path, ImportedScore& score) {
 }
 
 void ReadMusicXml(const std::string& text, const std::string& name, ImportedScore& score) {
+  score.text = text;
   const pugi::xml_parse_result parsed = score.xml.load_buffer(
-      text.data(), text.size(), pugi::parse_full | pugi::parse_ws_pcdata, pugi::encoding_auto);
+      score.text.data(), score.text.size(), pugi::parse_full | pugi::parse_ws_pcdata, pugi::encoding_auto);
   if (!parsed) {
     Fail(name, "malformed XML at line " + std::to_string(LineAt(text, parsed.offset)) + ": " +
                    parsed.description());
   }
+  // The writer patches the file's own bytes at the parser's offsets, which
+  // hold for UTF-8 input only.
+  if (parsed.encoding != pugi::encoding_utf8) Fail(name, "only UTF-8 MusicXML files are supported");
   const pugi::xml_node root = score.xml.document_element();
   if (std::strcmp(root.name(), "score-timewise") == 0) {
     Fail(name, "timewise MusicXML is not supported; convert the score to partwise");

@@ -39,7 +39,8 @@ struct EntryOrigin {
 };
 
 struct ImportedScore {
-  pugi::xml_document xml;  // the file as read, comments and whitespace kept
+  std::string text;        // the file's bytes as read
+  pugi::xml_document xml;  // parsed from them, comments and whitespace kept
   Document document;
   std::map<std::uint32_t, EntryOrigin> origins;  // by entry number
 };
