@@ -1,0 +1,136 @@
+#include "host/musicxml/MusicXmlWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+using host::musicxml::ImportedScore;
+using host::musicxml::MusicXmlError;
+using host::musicxml::ReadMusicXml;
+using host::musicxml::WriteChanges;
+
+// One staff, one measure, in the given key: the notes as given, each a
+// quarter on its own, with the file's own spacing and comments.
+std::string OneMeasure(int fifths, const std::string& notes) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- kept -->\r\n"
+         "<score-partwise version=\"4.0\">\r\n  <part-list><score-part id=\"P1\"/></part-list>\r\n"
+         "  <part id=\"P1\"><measure number=\"1\">\r\n"
+         "    <attributes><divisions>1</divisions><key><fifths>" +
+         std::to_string(fifths) + "</fifths></key></attributes>\r\n" + notes +
+         "  </measure></part>\r\n</score-partwise>\r\n";
+}
+
+std::string PitchNote(const std::string& pitch) {
+  return "    <note><pitch>" + pitch + "</pitch><duration>1</duration></note>\r\n";
+}
+
+TEST(MusicXmlWriterTest, WithoutChangesEveryCorpusScoreIsWrittenByteForByte) {
+  for (const auto& file : std::filesystem::recursive_directory_iterator(QX_CORPUS_DIR)) {
+    if (file.path().extension() != ".xml") continue;
+    SCOPED_TRACE(file.path().string());
+    ImportedScore score;
+    host::musicxml::ReadMusicXmlFile(file.path().string(), score);
+    const host::musicxml::WrittenScore written = WriteChanges(score, "out");
+    EXPECT_EQ(written.text, score.text);
+    EXPECT_TRUE(written.changes.empty());
+  }
+}
+
+TEST(MusicXmlWriterTest, AChangedPitchRewritesOnlyItsWrittenStepAlterationAndOctave) {
+  struct Case {
+    int fifths;
+    std::string pitch;       // as written in the file
+    int displacementChange;  // applied to the host's note
+    int raiseLowerChange;
+    std::string writtenPitch;  // as the output must have it
+    std::string summary;
+  };
+  const Case cases[] = {
+      {1, "<step>B</step><alter>1</alter><octave>3</octave>", -7, 0,
+       "<step>B</step><alter>1</alter><octave>2</octave>", "B#3 -> B#2"},
+      {0, "<step>C</step><alter>-1</alter><octave>5</octave>", -7, 0,
+       "<step>C</step><alter>-1</alter><octave>4</octave>", "Cb5 -> Cb4"},
+      {-3, "<step>E</step><alter>-1</alter><octave>4</octave>", -7, 0,
+       "<step>E</step><alter>-1</alter><octave>3</octave>", "Eb4 -> Eb3"},
+      {0, "<step>C</step><octave>4</octave>", 1, 0, "<step>D</step><octave>4</octave>", "C4 -> D4"},
+      {0, "<step>B</step><octave>3</octave>", 1, 0, "<step>C</step><octave>4</octave>", "B3 -> C4"},
+      {0, "<step>F</step><octave>4</octave>", 0, 1, "<step>F</step><alter>1</alter><octave>4</octave>",
+       "F4 -> F#4"},
+      {2, "<step>F</step><alter>1</alter><octave>4</octave>", 0, -1,
+       "<step>F</step><alter>0</alter><octave>4</octave>", "F#4 -> F4"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.summary);
+    const std::string input = OneMeasure(c.fifths, PitchNote(c.pitch));
+    ImportedScore score;
+    ReadMusicXml(input, "in", score);
+    EXENTRY& entry = const_cast<EXENTRY&>(score.document.Entries(1, 1, 0)[0]);
+    entry.notes[0].displacement =
+        static_cast<std::int16_t>(entry.notes[0].displacement + c.displacementChange);
+    entry.notes[0].raiseLower = static_cast<std::int16_t>(entry.notes[0].raiseLower + c.raiseLowerChange);
+    const host::musicxml::WrittenScore written = WriteChanges(score, "in");
+    EXPECT_EQ(written.text, OneMeasure(c.fifths, PitchNote(c.writtenPitch)));
+    ASSERT_EQ(written.changes.size(), 1u);
+    EXPECT_EQ(written.changes[0].before[0] + " -> " + written.changes[0].after[0], c.summary);
+  }
+}
+
+TEST(MusicXmlWriterTest, ChangesItCannotWriteAreClearErrors) {
+  const std::string input = OneMeasure(0, PitchNote("<step>C</step><octave>0</octave>") +
+                                              "    <note><rest/><duration>1</duration></note>\r\n");
+  struct Case {
+    void (*change)(host::Document&);
+    std::string message;
+  };
+  const Case cases[] = {
+      {[](host::Document& d) { const_cast<EXENTRY&>(d.Entries(1, 1, 0)[0]).notes[0].displacement -= 7; },
+       "a note moved to C-1, outside MusicXML's octaves 0 to 9 (measure 1, staff 1, layer 1)"},
+      {[](host::Document& d) {
+         const_cast<EXENTRY&>(d.Entries(1, 1, 0)[1]).flags |= quavix::entryflag::kNoteEntry;
+       },
+       "turned a rest into notes"},
+      {[](host::Document& d) { const_cast<EXENTRY&>(d.Entries(1, 1, 0)[0]).noteCount = 2; },
+       "added or removed notes"},
+      {[](host::Document& d) {
+         EXENTRY extra{};
+         d.AddEntry(1, 1, 1, extra);
+       },
+       "added an entry"},
+  };
+  for (const Case& c : cases) {
+    ImportedScore score;
+    ReadMusicXml(input, "in.musicxml", score);
+    c.change(score.document);
+    try {
+      WriteChanges(score, "in.musicxml");
+      ADD_FAILURE() << "no error for: " << c.message;
+    } catch (const MusicXmlError& error) {
+      EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos) << error.what();
+    }
+  }
+}
+
+TEST(MusicXmlWriterTest, FilesAreWrittenWholeOrNotAtAll) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qx-writer-test";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  const std::string path = (dir / "out.musicxml").string();
+  host::musicxml::WriteFileAtomically(path, "first");
+  host::musicxml::WriteFileAtomically(path, "second");
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  EXPECT_EQ(text.str(), "second");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()),
+            1);
+  EXPECT_THROW(host::musicxml::WriteFileAtomically((dir / "missing" / "out.musicxml").string(), "x"),
+               MusicXmlError);
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Runs "quavix-host invoke" on the example chorale and on bad input, and
+# checks the output, the exit codes, and that no output is left behind when
+# there is an error.
+# Usage: check-host-invoke.sh HOST PLUGIN SCORE SCHEMA
+set -uo pipefail
+host=$1 plugin=$2 score=$3 schema=$4
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail=0
+check() { if ! eval "$1"; then echo "FAIL: $2"; fail=1; fi; }
+
+out=$("$host" invoke --plugin "$plugin" "$score" -o "$work/out.musicxml"); rc=$?
+check '[ $rc -eq 0 ]' "invoke on the chorale: exit $rc"
+check 'printf "%s\n" "$out" | tail -1 | grep -q "^40 entries changed, written to "' "summary: $(printf '%s' "$out" | tail -1)"
+check 'printf "%s\n" "$out" | grep -q "^measure 1, staff 1, layer 1, position 0: G4 B4 D5 G5 -> G4 B4 D4 G5$"' \
+  "the first change line"
+check 'xmllint --noout --schema "$schema" "$work/out.musicxml" 2>/dev/null' "the output does not validate"
+# Only octave numbers differ from the input.
+mask() { sed -E 's|<octave>[0-9]</octave>|<octave>?</octave>|g' "$1"; }
+check 'diff -q <(mask "$score") <(mask "$work/out.musicxml") >/dev/null' "more than octaves changed"
+check '[ "$(diff "$score" "$work/out.musicxml" | grep -c "^>")" -gt 0 ]' "nothing changed"
+
+quiet=$("$host" invoke --quiet --plugin "$plugin" --measures 2-3 --staves 1-1 "$score" -o "$work/part.musicxml"); rc=$?
+check '[ $rc -eq 0 ] && [ -z "$quiet" ]' "--quiet printed something or failed (exit $rc)"
+
+# Errors: the exit code, the message, and no output file.
+expect_error() {  # CODE MESSAGE ARGS...
+  local code=$1 message=$2; shift 2
+  rm -f "$work/bad.musicxml"
+  err=$("$host" invoke "$@" -o "$work/bad.musicxml" 2>&1 >/dev/null); rc=$?
+  check '[ $rc -eq $code ]' "$* : exit $rc, expected $code ($err)"
+  check 'printf "%s" "$err" | grep -q -- "$message"' "$* : message '$err' lacks '$message'"
+  check '[ ! -e "$work/bad.musicxml" ]' "$* : an output file was left"
+}
+printf '<score-partwise>\n<part id="P1">\n<measure>\n</part>\n' > "$work/malformed.musicxml"
+printf '<score-timewise version="4.0"/>\n' > "$work/timewise.musicxml"
+expect_error 2 "cannot open the file" --plugin "$plugin" "$work/none.musicxml"
+expect_error 2 "malformed XML at line 4" --plugin "$plugin" "$work/malformed.musicxml"
+expect_error 2 "timewise MusicXML is not supported" --plugin "$plugin" "$work/timewise.musicxml"
+expect_error 2 "expected A-B" --plugin "$plugin" --measures 3-99 "$score"
+expect_error 2 "" --plugin "$plugin" --hidden-layers 5 "$score"
+expect_error 3 "plug-in module not found" --plugin "$work/none.so" "$score"
+check '[ -z "$(ls -A "$work" | grep partial)" ]' "a temporary file was left"
+
+[ $fail -eq 0 ] && echo "host invoke: ok"
+exit $fail
