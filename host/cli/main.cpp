@@ -71,7 +71,7 @@ struct InvokeOptions {
   std::string staves;    // "A-B" by slot, empty: all
   std::int32_t startPosition = 0;
   std::int32_t endPosition = quavix::kEndOfMeasure;
-  std::vector<int> hiddenLayers;  // 1 to 4, as a user counts them
+  std::string hiddenLayers;       // "L[,L...]", 1 to 4 as a user counts them
   std::string hostVersion;        // hexadecimal, empty: the interface version
   bool quiet = false;
 };
@@ -90,6 +90,22 @@ std::pair<int, int> ParseRange(const std::string& text, int last, const char* wh
   return {first, second};
 }
 
+// "L[,L...]" with each L from 1 to 4; throws CLI::ValidationError.
+std::vector<int> ParseLayers(const std::string& text) {
+  std::vector<int> layers;
+  std::size_t at = 0;
+  while (!text.empty() && at <= text.size()) {
+    const std::size_t comma = std::min(text.find(',', at), text.size());
+    const std::string item = text.substr(at, comma - at);
+    if (item.size() != 1 || item[0] < '1' || item[0] > '4') {
+      throw CLI::ValidationError("--hidden-layers", "expected layers 1 to 4 separated by commas, got " + text);
+    }
+    layers.push_back(item[0] - '0');
+    at = comma + 1;
+  }
+  return layers;
+}
+
 int RunInvoke(const InvokeOptions& options) {
   using namespace host::musicxml;
   ImportedScore score;
@@ -97,7 +113,7 @@ int RunInvoke(const InvokeOptions& options) {
   host::Document& document = score.document;
   const auto [firstMeasure, lastMeasure] = ParseRange(options.measures, document.MeasureCount(), "measures");
   const auto [firstSlot, lastSlot] = ParseRange(options.staves, document.StaffCount(), "staves");
-  for (int layer : options.hiddenLayers) document.SetLayerShown(layer - 1, false);
+  for (int layer : ParseLayers(options.hiddenLayers)) document.SetLayerShown(layer - 1, false);
   EREGION region = host::MakeRegion(firstSlot, firstMeasure, lastSlot, lastMeasure, options.startPosition,
                                     options.endPosition);
   document.SetSelection(region);
@@ -161,9 +177,7 @@ int main(int argc, char** argv) {
       ->check(CLI::NonNegativeNumber);
   invoke->add_option("--end-pos", invokeOptions.endPosition, "End position in the last measure, in EDU")
       ->check(CLI::NonNegativeNumber);
-  invoke->add_option("--hidden-layers", invokeOptions.hiddenLayers, "Layers 1 to 4 that are hidden")
-      ->delimiter(',')
-      ->check(CLI::Range(1, 4));
+  invoke->add_option("--hidden-layers", invokeOptions.hiddenLayers, "Layers 1 to 4 that are hidden: L[,L...]");
   invoke
       ->add_option("--host-version", invokeOptions.hostVersion,
                    "Host version for the handshake, hexadecimal (default 0F000200)")
