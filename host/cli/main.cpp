@@ -14,6 +14,7 @@
 #if defined(QX_HAVE_MUSICXML)
 #include "host/musicxml/MusicXmlReader.h"
 #include "host/musicxml/MusicXmlWriter.h"
+#include "host/musicxml/ScoreDump.h"
 #endif
 
 namespace {
@@ -71,8 +72,8 @@ struct InvokeOptions {
   std::string staves;    // "A-B" by slot, empty: all
   std::int32_t startPosition = 0;
   std::int32_t endPosition = quavix::kEndOfMeasure;
-  std::string hiddenLayers;       // "L[,L...]", 1 to 4 as a user counts them
-  std::string hostVersion;        // hexadecimal, empty: the interface version
+  std::string hiddenLayers;  // "L[,L...]", 1 to 4 as a user counts them
+  std::string hostVersion;   // hexadecimal, empty: the interface version
   bool quiet = false;
 };
 
@@ -98,7 +99,8 @@ std::vector<int> ParseLayers(const std::string& text) {
     const std::size_t comma = std::min(text.find(',', at), text.size());
     const std::string item = text.substr(at, comma - at);
     if (item.size() != 1 || item[0] < '1' || item[0] > '4') {
-      throw CLI::ValidationError("--hidden-layers", "expected layers 1 to 4 separated by commas, got " + text);
+      throw CLI::ValidationError("--hidden-layers",
+                                 "expected layers 1 to 4 separated by commas, got " + text);
     }
     layers.push_back(item[0] - '0');
     at = comma + 1;
@@ -177,7 +179,8 @@ int main(int argc, char** argv) {
       ->check(CLI::NonNegativeNumber);
   invoke->add_option("--end-pos", invokeOptions.endPosition, "End position in the last measure, in EDU")
       ->check(CLI::NonNegativeNumber);
-  invoke->add_option("--hidden-layers", invokeOptions.hiddenLayers, "Layers 1 to 4 that are hidden: L[,L...]");
+  invoke->add_option("--hidden-layers", invokeOptions.hiddenLayers,
+                     "Layers 1 to 4 that are hidden: L[,L...]");
   invoke
       ->add_option("--host-version", invokeOptions.hostVersion,
                    "Host version for the handshake, hexadecimal (default 0F000200)")
@@ -190,6 +193,12 @@ int main(int argc, char** argv) {
   invoke->add_flag("--quiet", invokeOptions.quiet, "Print nothing on success");
   invoke->add_option("INPUT", invokeOptions.input, "MusicXML score")->required();
   invoke->add_option("-o,--output", invokeOptions.output, "Where to write the result")->required();
+
+  std::string dumpInput;
+  bool dumpJson = false;
+  CLI::App* dump = app.add_subcommand("dump", "Show the host's document as read from a MusicXML score");
+  dump->add_flag("--json", dumpJson, "As JSON");
+  dump->add_option("INPUT", dumpInput, "MusicXML score")->required();
 #endif
 
   try {
@@ -205,6 +214,16 @@ int main(int argc, char** argv) {
     if (invoke->parsed()) {
       if (invokeOptions.pluginPath.empty()) invokeOptions.pluginPath = pluginPath;
       return RunInvoke(invokeOptions);
+    }
+    if (dump->parsed()) {
+      host::musicxml::ImportedScore score;
+      host::musicxml::ReadMusicXmlFile(dumpInput, score);
+      if (dumpJson) {
+        host::musicxml::DumpJson(score, std::cout);
+      } else {
+        host::musicxml::DumpText(score, std::cout);
+      }
+      return 0;
     }
 #endif
   } catch (const host::PluginError& error) {

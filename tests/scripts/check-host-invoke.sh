@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs "quavix-host invoke" on the example chorale and on bad input, and
+# Runs "quavix-host invoke" and "dump" on the example chorale and on bad input, and
 # checks the output, the exit codes, and that no output is left behind when
 # there is an error.
 # Usage: check-host-invoke.sh HOST PLUGIN SCORE SCHEMA
@@ -42,6 +42,15 @@ expect_error 2 "expected A-B" --plugin "$plugin" --measures 3-99 "$score"
 expect_error 2 "" --plugin "$plugin" --hidden-layers 5 "$score"
 expect_error 3 "plug-in module not found" --plugin "$work/none.so" "$score"
 check '[ -z "$(ls -A "$work" | grep partial)" ]' "a temporary file was left"
+
+# dump: the document as read, as text and as JSON.
+dump=$("$host" dump "$score"); rc=$?
+check '[ $rc -eq 0 ] && [ "$(printf "%s\n" "$dump" | head -3 | tr "\n" "|")" = "staves: 2|measures: 16|frame staff 1 measure 1 layer 1: 4 entries|" ]' \
+  "dump: exit $rc, $(printf '%s' "$dump" | head -3)"
+check 'printf "%s\n" "$dump" | grep -q "^    note 4: displacement 7, raise/lower 0, id 4, flags 0x00040000, G5$"' "dump: the first chord's top note"
+check '"$host" dump --json "$score" | python3 -m json.tool >/dev/null' "dump --json is not JSON"
+"$host" dump "$work/none.musicxml" >/dev/null 2>&1; rc=$?
+check '[ $rc -eq 2 ]' "dump of a missing file: exit $rc"
 
 [ $fail -eq 0 ] && echo "host invoke: ok"
 exit $fail
