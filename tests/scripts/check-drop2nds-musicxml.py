@@ -4,7 +4,9 @@ every note of the output against an expectation computed here from the
 MusicXML itself: in every four-note chord of the region, the second-highest
 written note is an octave lower, and nothing else changed.
 
-Usage: check-drop2nds-musicxml.py HOST PLUGIN SCORE-OR-FOLDER...
+The output of a run over the whole score must validate against the schema.
+
+Usage: check-drop2nds-musicxml.py HOST PLUGIN SCHEMA SCORE-OR-FOLDER...
 """
 import glob
 import os
@@ -87,12 +89,16 @@ def expected_after(entry, region):
     return pitches
 
 
-def check(host, plugin, score, args, region, work):
+def check(host, plugin, score, args, region, work, schema):
     out = os.path.join(work, "out.musicxml")
     run = subprocess.run([host, "invoke", "--quiet", "--plugin", plugin, *args, score, "-o", out],
                          capture_output=True, text=True)
     if run.returncode != 0:
         return [f"{score} {args}: exit {run.returncode}: {run.stderr.strip()}"]
+    if schema and not args:
+        valid = subprocess.run(["xmllint", "--noout", "--nonet", "--schema", schema, out], capture_output=True, text=True)
+        if valid.returncode != 0:
+            return [f"{score}: the output does not validate: {valid.stderr.strip()[:300]}"]
     before = notes_in_order(ET.parse(score).getroot())
     after = notes_in_order(ET.parse(out).getroot())
     problems = []
@@ -108,9 +114,9 @@ def check(host, plugin, score, args, region, work):
 
 
 def main():
-    host, plugin = sys.argv[1], sys.argv[2]
+    host, plugin, schema = sys.argv[1], sys.argv[2], sys.argv[3]
     scores = []
-    for item in sys.argv[3:]:
+    for item in sys.argv[4:]:
         if os.path.isdir(item):
             scores += sorted(glob.glob(os.path.join(item, "*.xml")) + glob.glob(os.path.join(item, "*.musicxml")))
         else:
@@ -130,7 +136,7 @@ def main():
             if slots >= 2:
                 regions.append((["--staves", "1-1", "--hidden-layers", "2"], (1, measures, 1, 1, 0, 2**31 - 1, {2})))
             for args, region in regions:
-                problems += check(host, plugin, score, args, region, work)
+                problems += check(host, plugin, score, args, region, work, schema)
             changed += sum(1 for e in entries if expected_after(e, regions[0][1]) != [written(n) for n in e["notes"]])
     for problem in problems[:40]:
         print("FAIL:", problem)
