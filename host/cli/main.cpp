@@ -14,6 +14,7 @@
 #if defined(QX_HAVE_MUSICXML)
 #include "host/musicxml/MusicXmlReader.h"
 #include "host/musicxml/MusicXmlWriter.h"
+#include "host/musicxml/MxlArchive.h"
 #include "host/musicxml/ScoreDump.h"
 #endif
 
@@ -139,7 +140,11 @@ int RunInvoke(const InvokeOptions& options) {
   }
   score.document = std::move(session.document());
   const WrittenScore written = WriteChanges(score, options.input);
-  WriteFileAtomically(options.output, written.text);
+  if (IsMxlPath(options.output)) {
+    WriteMxl(options.output, options.input, written.text);
+  } else {
+    WriteFileAtomically(options.output, written.text);
+  }
   if (!options.quiet) {
     for (const EntryChange& change : written.changes) {
       std::cout << "measure " << change.measure << ", staff " << change.staffId << ", layer "

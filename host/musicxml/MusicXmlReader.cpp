@@ -1,5 +1,7 @@
 #include "host/musicxml/MusicXmlReader.h"
 
+#include "host/musicxml/MxlArchive.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -203,6 +205,10 @@ int StavesOf(const pugi::xml_node& part) {
 }  // namespace
 
 void ReadMusicXmlFile(const std::string& path, ImportedScore& score) {
+  if (IsMxlPath(path)) {
+    ReadMusicXml(ReadMxl(path).text, path, score);
+    return;
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) Fail(path, "cannot open the file");
   std::ostringstream text;

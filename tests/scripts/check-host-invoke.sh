@@ -43,6 +43,12 @@ expect_error 2 "" --plugin "$plugin" --hidden-layers 5 "$score"
 expect_error 3 "plug-in module not found" --plugin "$work/none.so" "$score"
 check '[ -z "$(ls -A "$work" | grep partial)" ]' "a temporary file was left"
 
+# Compressed MusicXML in and out.
+"$host" invoke --quiet --plugin "$plugin" "$score" -o "$work/out.mxl"; rc=$?
+check '[ $rc -eq 0 ]' "invoke to .mxl: exit $rc"
+"$host" invoke --quiet --plugin "$plugin" "$work/out.mxl" -o "$work/again.musicxml"; rc=$?
+check '[ $rc -eq 0 ] && [ "$(diff "$score" "$work/again.musicxml" | grep -c "^>")" -gt 0 ]' "invoke from .mxl: exit $rc"
+
 # dump: the document as read, as text and as JSON.
 dump=$("$host" dump "$score"); rc=$?
 check '[ $rc -eq 0 ] && [ "$(printf "%s\n" "$dump" | head -3 | tr "\n" "|")" = "staves: 2|measures: 16|frame staff 1 measure 1 layer 1: 4 entries|" ]' \
