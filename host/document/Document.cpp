@@ -20,7 +20,8 @@ std::int32_t FrameDuration(const EXENTRY* entries, int count) {
   std::int64_t end = 0;
   for (int i = 0; i < count; ++i) {
     const std::int64_t position = entries[i].position;
-    end = std::max(end, position + std::max<std::int32_t>(entries[i].duration, 0));
+    const std::int32_t duration = entries[i].duration;  // a copy: the field is packed
+    end = std::max(end, position + std::max<std::int32_t>(duration, 0));
   }
   return static_cast<std::int32_t>(std::min<std::int64_t>(end, quavix::kEndOfMeasure));
 }

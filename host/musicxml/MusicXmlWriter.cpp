@@ -144,11 +144,11 @@ WrittenScore WriteChanges(const ImportedScore& score, const std::string& name) {
       for (int layer = 0; layer < doc.MaxLayers(); ++layer) {
         for (const EXENTRY& entry : doc.Entries(staffId, measure, layer)) {
           const std::string where = Where(measure, staffId, layer);
-          const auto origin = score.origins.find(entry.entryNumber);
+          const auto origin = score.origins.find(std::uint32_t{entry.entryNumber});
           if (origin == score.origins.end()) {
             Fail(name, "the command added an entry, which cannot be written back yet (" + where + ")");
           }
-          seen.insert(entry.entryNumber);
+          seen.insert(std::uint32_t{entry.entryNumber});
           const std::vector<pugi::xml_node>& notes = origin->second.notes;
           const bool wasRest = notes.size() == 1 && notes.front().child("rest");
           const bool isRest = (entry.flags & quavix::entryflag::kNoteEntry) == 0;
