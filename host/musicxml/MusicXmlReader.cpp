@@ -141,7 +141,7 @@ class PartReader {
                             : static_cast<std::int32_t>(std::lround(Edu(ChildNumber(note, "duration", 0))));
     entry.origin.key = keys_[static_cast<std::size_t>(staff - 1)];
     if (note.child("rest")) {
-      entry.origin.notes.push_back(note);
+      entry.origin.rest = note;
     } else {
       AddNote(entry, note);
     }
@@ -180,7 +180,7 @@ class PartReader {
     if (note.child("accidental")) n.flags |= quavix::noteflag::kAccidental;
     ++record.noteCount;
     record.flags |= quavix::entryflag::kNoteEntry;
-    if (entry.origin.notes.empty() || note != entry.origin.notes.front()) entry.origin.notes.push_back(note);
+    entry.origin.notes.push_back(note);
   }
 
   const std::string& name_;

@@ -33,9 +33,9 @@ inline constexpr int kEduPerQuarter = 1024;
 
 // Where an entry of the document came from.
 struct EntryOrigin {
-  Key key;  // in force at the entry
-  std::vector<pugi::xml_node>
-      notes;  // the <note> elements of its notes, in note order; the rest's for a rest
+  Key key;                            // in force at the entry
+  pugi::xml_node rest;                // the <rest> note an entry began with, if it did
+  std::vector<pugi::xml_node> notes;  // the <note> elements of its notes, one per note record
 };
 
 struct ImportedScore {

@@ -150,7 +150,7 @@ WrittenScore WriteChanges(const ImportedScore& score, const std::string& name) {
           }
           seen.insert(std::uint32_t{entry.entryNumber});
           const std::vector<pugi::xml_node>& notes = origin->second.notes;
-          const bool wasRest = notes.size() == 1 && notes.front().child("rest");
+          const bool wasRest = notes.empty();
           const bool isRest = (entry.flags & quavix::entryflag::kNoteEntry) == 0;
           if (wasRest && isRest) continue;
           if (wasRest != isRest) {

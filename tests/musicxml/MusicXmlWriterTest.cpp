@@ -41,6 +41,27 @@ TEST(MusicXmlWriterTest, WithoutChangesEveryCorpusScoreIsWrittenByteForByte) {
   }
 }
 
+// Found by fuzzing: a <chord/> note after a rest made the entry's notes and
+// the elements they came from disagree, so an unchanged score was refused.
+TEST(MusicXmlWriterTest, OddChordsAreWrittenBackUnchanged) {
+  for (const std::string& notes :
+       {std::string("    <note><rest/><duration>1</duration></note>\r\n") +
+            "    "
+            "<note><chord/><pitch><step>C</step><octave>4</octave></pitch><duration>1</duration></note>\r\n",
+        PitchNote("<step>C</step><octave>4</octave>") +
+            "    <note><chord/><rest/><duration>1</duration></note>\r\n",
+        std::string("    "
+                    "<note><chord/><pitch><step>C</step><octave>4</octave></pitch><duration>1</duration></"
+                    "note>\r\n")}) {
+    const std::string input = OneMeasure(0, notes);
+    ImportedScore score;
+    ReadMusicXml(input, "in", score);
+    const host::musicxml::WrittenScore written = WriteChanges(score, "in");
+    EXPECT_EQ(written.text, input);
+    EXPECT_TRUE(written.changes.empty());
+  }
+}
+
 TEST(MusicXmlWriterTest, AChangedPitchRewritesOnlyItsWrittenStepAlterationAndOctave) {
   struct Case {
     int fifths;
