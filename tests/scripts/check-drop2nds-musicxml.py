@@ -4,12 +4,15 @@ every note of the output against an expectation computed here from the
 MusicXML itself: in every four-note chord of the region, the second-highest
 written note is an octave lower, and nothing else changed.
 
-The output of a run over the whole score must validate against the schema.
+The output of a run over the whole score must validate against the schema, and
+its canonical form (xmllint --c14n) must differ from the input's in octave
+numbers only.
 
 Usage: check-drop2nds-musicxml.py HOST PLUGIN SCHEMA SCORE-OR-FOLDER...
 """
 import glob
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -99,6 +102,12 @@ def check(host, plugin, score, args, region, work, schema):
         valid = subprocess.run(["xmllint", "--noout", "--nonet", "--schema", schema, out], capture_output=True, text=True)
         if valid.returncode != 0:
             return [f"{score}: the output does not validate: {valid.stderr.strip()[:300]}"]
+        # In canonical form, input and output differ in octave numbers only.
+        canonical = [subprocess.run(["xmllint", "--nonet", "--c14n", f], capture_output=True).stdout
+                     for f in (score, out)]
+        masked = [re.sub(rb"<octave>[0-9]+</octave>", b"<octave/>", c) for c in canonical]
+        if not canonical[0] or masked[0] != masked[1]:
+            return [f"{score}: the canonical forms differ outside the changed octaves"]
     before = notes_in_order(ET.parse(score).getroot())
     after = notes_in_order(ET.parse(out).getroot())
     problems = []
