@@ -12,12 +12,6 @@
 namespace host::musicxml {
 namespace {
 
-constexpr int kMaxLayersPerStaff = 4;
-
-[[noreturn]] void Fail(const std::string& name, const std::string& problem) {
-  throw MusicXmlError(name + ": " + problem);
-}
-
 int LineAt(const std::string& text, std::ptrdiff_t offset) {
   const auto end = text.begin() + std::min<std::ptrdiff_t>(offset, static_cast<std::ptrdiff_t>(text.size()));
   return 1 + static_cast<int>(std::count(text.begin(), end, '\n'));
@@ -83,20 +77,22 @@ class PartReader {
  private:
   double Edu(double divisions) const { return divisions * kEduPerQuarter / divisions_; }
 
-  std::string Where(int staff) const {
-    return "part " + std::string(part_.attribute("id").value()) + ", measure " +
-           std::to_string(measureNumber_) + ", staff " + std::to_string(staff);
+  // The part and measure, and the staff when there is one.
+  std::string Where(int staff = 0) const {
+    std::string where =
+        "part " + std::string(part_.attribute("id").value()) + ", measure " + std::to_string(measureNumber_);
+    return staff > 0 ? where + ", staff " + std::to_string(staff) : where;
   }
 
   void ReadAttributes(const pugi::xml_node& attributes) {
     if (pugi::xml_node divisions = attributes.child("divisions")) {
       const double value = divisions.text().as_double(0);
-      if (!(value > 0)) Fail(name_, "divisions must be positive (" + Where(1) + ")");
+      if (!(value > 0)) Fail(name_, "divisions must be positive (" + Where() + ")");
       divisions_ = value;
     }
     for (const pugi::xml_node& key : attributes.children("key")) {
       if (!key.child("fifths"))
-        Fail(name_, "non-traditional key signatures are not supported (" + Where(1) + ")");
+        Fail(name_, "non-traditional key signatures are not supported (" + Where() + ")");
       Key value;
       value.fifths = ChildInt(key, "fifths", 0);
       const std::string mode = key.child_value("mode");
@@ -123,7 +119,7 @@ class PartReader {
     auto& voices = voices_[static_cast<std::size_t>(staff - 1)];
     const auto it = std::find(voices.begin(), voices.end(), voice);
     if (it != voices.end()) return static_cast<int>(it - voices.begin());
-    if (static_cast<int>(voices.size()) == kMaxLayersPerStaff) {
+    if (static_cast<int>(voices.size()) == kDefaultMaxLayers) {
       Fail(name_, "more than four voices on one staff: voice " + voice + " (" + Where(staff) + ")");
     }
     voices.push_back(voice);
@@ -140,11 +136,7 @@ class PartReader {
         note.child("grace") ? 0
                             : static_cast<std::int32_t>(std::lround(Edu(ChildNumber(note, "duration", 0))));
     entry.origin.key = keys_[static_cast<std::size_t>(staff - 1)];
-    if (note.child("rest")) {
-      entry.origin.rest = note;
-    } else {
-      AddNote(entry, note);
-    }
+    if (!note.child("rest")) AddNote(entry, note);
     return entry;
   }
 
@@ -167,7 +159,7 @@ class PartReader {
       Fail(name_, "a note with neither pitch, unpitched nor rest (" + Where(StaffOf(note)) + ")");
     }
     if (written.step < 'A' || written.step > 'G')
-      Fail(name_, "a pitch step that is not A to G (" + Where(1) + ")");
+      Fail(name_, "a pitch step that is not A to G (" + Where(StaffOf(note)) + ")");
     const HostPitch pitch = ToHostPitch(written, entry.origin.key);
     EXNOTE& n = record.notes[record.noteCount];
     n.displacement = static_cast<std::int16_t>(pitch.displacement);
@@ -203,6 +195,8 @@ int StavesOf(const pugi::xml_node& part) {
 }
 
 }  // namespace
+
+void Fail(const std::string& name, const std::string& problem) { throw MusicXmlError(name + ": " + problem); }
 
 void ReadMusicXmlFile(const std::string& path, ImportedScore& score) {
   if (IsMxlPath(path)) {
@@ -242,6 +236,7 @@ void ReadMusicXml(const std::string& text, const std::string& name, ImportedScor
       std::distance(parts[0].children("measure").begin(), parts[0].children("measure").end()));
   std::vector<int> staffIds;
   std::vector<int> firstSlots;
+  std::vector<int> staves;
   for (const pugi::xml_node& part : parts) {
     const auto count =
         static_cast<int>(std::distance(part.children("measure").begin(), part.children("measure").end()));
@@ -251,7 +246,8 @@ void ReadMusicXml(const std::string& text, const std::string& name, ImportedScor
                      ", part " + part.attribute("id").value() + " has " + std::to_string(count) + ")");
     }
     firstSlots.push_back(static_cast<int>(staffIds.size()) + 1);
-    for (int s = StavesOf(part); s > 0; --s) staffIds.push_back(static_cast<int>(staffIds.size()) + 1);
+    staves.push_back(StavesOf(part));
+    for (int s = staves.back(); s > 0; --s) staffIds.push_back(static_cast<int>(staffIds.size()) + 1);
   }
   if (staffIds.size() > static_cast<std::size_t>(kMaxInt16) || measures > kMaxInt16) {
     Fail(name, "more staves or measures than the host can hold");
@@ -262,7 +258,7 @@ void ReadMusicXml(const std::string& text, const std::string& name, ImportedScor
   score.document.SetMeasureCount(measures);
 
   for (std::size_t p = 0; p < parts.size(); ++p) {
-    PartReader reader(name, parts[p], firstSlots[p], StavesOf(parts[p]));
+    PartReader reader(name, parts[p], firstSlots[p], staves[p]);
     int measureNumber = 0;
     for (const pugi::xml_node& measure : parts[p].children("measure")) {
       ++measureNumber;

@@ -29,12 +29,14 @@ class MusicXmlError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Throws MusicXmlError for the named file: "name: problem".
+[[noreturn]] void Fail(const std::string& name, const std::string& problem);
+
 inline constexpr int kEduPerQuarter = 1024;
 
 // Where an entry of the document came from.
 struct EntryOrigin {
   Key key;                            // in force at the entry
-  pugi::xml_node rest;                // the <rest> note an entry began with, if it did
   std::vector<pugi::xml_node> notes;  // the <note> elements of its notes, one per note record
 };
 

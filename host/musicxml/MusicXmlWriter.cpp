@@ -14,10 +14,6 @@ namespace {
 constexpr int kLowestOctave = 0;
 constexpr int kHighestOctave = 9;
 
-[[noreturn]] void Fail(const std::string& name, const std::string& problem) {
-  throw MusicXmlError(name + ": " + problem);
-}
-
 // A replacement of the bytes [offset, offset + length) of the file.
 struct Patch {
   std::size_t offset;
@@ -187,10 +183,15 @@ WrittenScore WriteChanges(const ImportedScore& score, const std::string& name) {
   return written;
 }
 
+std::filesystem::path TemporaryPathFor(const std::string& path) {
+  const std::filesystem::path target(path);
+  return target.parent_path() / ("." + target.filename().string() + ".partial");
+}
+
 void WriteFileAtomically(const std::string& path, const std::string& text) {
   namespace fs = std::filesystem;
   const fs::path target(path);
-  const fs::path temporary = target.parent_path() / ("." + target.filename().string() + ".partial");
+  const fs::path temporary = TemporaryPathFor(path);
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out) Fail(path, "cannot write the file");

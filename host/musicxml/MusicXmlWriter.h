@@ -5,6 +5,7 @@
 // octave, never its sounding pitch.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -36,5 +37,8 @@ WrittenScore WriteChanges(const ImportedScore& score, const std::string& name);
 // Writes the file through a temporary file beside it, then renames it: the
 // path never holds a partial file. Throws MusicXmlError.
 void WriteFileAtomically(const std::string& path, const std::string& text);
+
+// Where a file is written before it is renamed to its path: beside it, hidden.
+std::filesystem::path TemporaryPathFor(const std::string& path);
 
 }  // namespace host::musicxml

@@ -11,16 +11,13 @@
 #include <pugixml.hpp>
 
 #include "host/musicxml/MusicXmlReader.h"
+#include "host/musicxml/MusicXmlWriter.h"
 
 namespace host::musicxml {
 namespace {
 
 constexpr const char* kContainer = "META-INF/container.xml";
 constexpr const char* kDefaultMember = "score.musicxml";
-
-[[noreturn]] void Fail(const std::string& name, const std::string& problem) {
-  throw MusicXmlError(name + ": " + problem);
-}
 
 struct ArchiveCloser {
   void operator()(zip_t* archive) const { zip_discard(archive); }
@@ -107,7 +104,7 @@ MxlScore ReadMxl(const std::string& path) {
 void WriteMxl(const std::string& output, const std::string& input, const std::string& text) {
   namespace fs = std::filesystem;
   const fs::path target(output);
-  const fs::path temporary = target.parent_path() / ("." + target.filename().string() + ".partial");
+  const fs::path temporary = TemporaryPathFor(output);
   std::error_code ignored;
   fs::remove(temporary, ignored);
   try {

@@ -81,7 +81,6 @@ TEST(MusicXmlReaderTest, ChordsRestsVoicesAndPositionsBecomeEntries) {
   // Every entry knows the elements its notes came from.
   EXPECT_EQ(score.origins.at(std::uint32_t{voice1[0].entryNumber}).notes.size(), 4u);
   EXPECT_TRUE(score.origins.at(std::uint32_t{voice1[1].entryNumber}).notes.empty());
-  EXPECT_TRUE(score.origins.at(std::uint32_t{voice1[1].entryNumber}).rest);
 }
 
 TEST(MusicXmlReaderTest, PitchesAreReadInTheKeyInForceOnTheirStaff) {
