@@ -12,6 +12,9 @@
 namespace host::musicxml {
 namespace {
 
+// Far beyond any written alteration, and well inside the host's 16 bits.
+constexpr int kMaxAlteration = 12;
+
 int LineAt(const std::string& text, std::ptrdiff_t offset) {
   const auto end = text.begin() + std::min<std::ptrdiff_t>(offset, static_cast<std::ptrdiff_t>(text.size()));
   return 1 + static_cast<int>(std::count(text.begin(), end, '\n'));
@@ -95,6 +98,9 @@ class PartReader {
         Fail(name_, "non-traditional key signatures are not supported (" + Where() + ")");
       Key value;
       value.fifths = ChildInt(key, "fifths", 0);
+      // The host keeps a key's accidentals in a signed byte.
+      if (value.fifths < -128 || value.fifths > 127)
+        Fail(name_, "a key of more than 128 flats or 127 sharps (" + Where() + ")");
       const std::string mode = key.child_value("mode");
       value.minor = mode == "minor" || mode == "aeolian";
       const int staff = key.attribute("number").as_int(0);
@@ -149,7 +155,12 @@ class PartReader {
     WrittenPitch written;
     if (pugi::xml_node pitch = note.child("pitch")) {
       written.step = pitch.child_value("step")[0];
-      written.alter = static_cast<int>(std::lround(ChildNumber(pitch, "alter", 0)));
+      const double alter = ChildNumber(pitch, "alter", 0);
+      if (!(alter >= -kMaxAlteration && alter <= kMaxAlteration)) {
+        Fail(name_, "an alteration beyond " + std::to_string(kMaxAlteration) + " semitones (" +
+                        Where(StaffOf(note)) + ")");
+      }
+      written.alter = static_cast<int>(std::lround(alter));
       written.octave = ChildInt(pitch, "octave", 4);
     } else if (pugi::xml_node unpitched = note.child("unpitched")) {
       written.step = unpitched.child_value("display-step")[0];
@@ -157,6 +168,9 @@ class PartReader {
       if (written.step == '\0') written.step = 'E';
     } else {
       Fail(name_, "a note with neither pitch, unpitched nor rest (" + Where(StaffOf(note)) + ")");
+    }
+    if (written.octave < 0 || written.octave > 9) {
+      Fail(name_, "an octave outside 0 to 9 (" + Where(StaffOf(note)) + ")");
     }
     if (written.step < 'A' || written.step > 'G')
       Fail(name_, "a pitch step that is not A to G (" + Where(StaffOf(note)) + ")");

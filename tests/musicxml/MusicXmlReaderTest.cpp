@@ -125,6 +125,14 @@ TEST(MusicXmlReaderTest, ScoresItCannotReadAreClearErrors) {
       {Score("<part id=\"P1\"><measure number=\"1\"><attributes><divisions>1</divisions></attributes>" +
              fiveVoices + "</measure></part>"),
        "more than four voices on one staff: voice 5 (part P1, measure 1, staff 1)"},
+      // Found by fuzzing: values no score means, that overflowed the arithmetic.
+      {Score("<part id=\"P1\"><measure>" + Note(Pitch('C', 2147483647), 1) + "</measure></part>"),
+       "an octave outside 0 to 9 (part P1, measure 1, staff 1)"},
+      {Score("<part id=\"P1\"><measure>" + Note(Pitch('C', 4, 100), 1) + "</measure></part>"),
+       "an alteration beyond 12 semitones"},
+      {Score("<part id=\"P1\"><measure><attributes><key><fifths>-2147483648</fifths></key></attributes>"
+             "</measure></part>"),
+       "a key of more than 128 flats or 127 sharps (part P1, measure 1)"},
       {Score("<part id=\"P1\"><measure>" + Note(Pitch('C', 4), 1, "|<staff>3</staff>") + "</measure></part>"),
        "a note on staff 3 of a part with 1 staves"},
   };
