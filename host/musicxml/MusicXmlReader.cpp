@@ -142,6 +142,7 @@ class PartReader {
         note.child("grace") ? 0
                             : static_cast<std::int32_t>(std::lround(Edu(ChildNumber(note, "duration", 0))));
     entry.origin.key = keys_[static_cast<std::size_t>(staff - 1)];
+    entry.origin.first = note;
     if (!note.child("rest")) AddNote(entry, note);
     return entry;
   }

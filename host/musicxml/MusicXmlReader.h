@@ -37,7 +37,8 @@ inline constexpr int kEduPerQuarter = 1024;
 // Where an entry of the document came from.
 struct EntryOrigin {
   Key key;                            // in force at the entry
-  std::vector<pugi::xml_node> notes;  // the <note> elements of its notes, one per note record
+  pugi::xml_node first;               // the <note> element that began it (a rest for a rest)
+  std::vector<pugi::xml_node> notes;  // the <note> elements of its notes; note ID n is notes[n - 1]
 };
 
 struct ImportedScore {

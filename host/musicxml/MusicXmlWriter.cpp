@@ -6,7 +6,9 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <set>
+#include <stdexcept>
 
 namespace host::musicxml {
 namespace {
@@ -14,65 +16,113 @@ namespace {
 constexpr int kLowestOctave = 0;
 constexpr int kHighestOctave = 9;
 
-// A replacement of the bytes [offset, offset + length) of the file.
-struct Patch {
-  std::size_t offset;
-  std::size_t length;
-  std::string text;
+// Where an element's bytes are in the file it was parsed from: from its "<"
+// to just past its end tag, or past "/>" when it has none.
+struct Span {
+  std::size_t begin;
+  std::size_t end;
 };
 
+Span SpanOf(const std::string& source, const pugi::xml_node& element) {
+  const auto name = static_cast<std::size_t>(element.offset_debug());
+  const std::size_t startTagEnd = source.find('>', name);
+  if (source[startTagEnd - 1] == '/') return {name - 1, startTagEnd + 1};
+  // Elements of one name never nest inside each other in a note, so the
+  // next end tag of that name closes this one.
+  const std::string endTag = std::string("</") + element.name();
+  std::size_t at = source.find(endTag, startTagEnd);
+  while (std::strchr(" \t\r\n>", source[at + endTag.size()]) == nullptr) at = source.find(endTag, at + 1);
+  return {name - 1, source.find('>', at) + 1};
+}
+
+// Replacements of byte ranges of the file, applied all at once, so every
+// offset refers to the file as it was read.
 class Patcher {
  public:
   explicit Patcher(const std::string& source) : source_(source) {}
+
+  const std::string& Source() const { return source_; }
+  std::size_t Count() const { return patches_.size(); }
+
+  void Replace(Span span, std::string text) {
+    patches_.push_back({span.begin, span.end - span.begin, std::move(text)});
+  }
+  void Insert(std::size_t offset, std::string text) { patches_.push_back({offset, 0, std::move(text)}); }
+
+  // Removes an element together with the whitespace that leads up to it, so
+  // no empty line is left where it stood.
+  void Remove(const pugi::xml_node& element) {
+    Span span = SpanOf(source_, element);
+    const pugi::xml_node before = element.previous_sibling();
+    if (before.type() == pugi::node_pcdata && IsSpace(before.value())) {
+      span.begin = static_cast<std::size_t>(before.offset_debug());
+    }
+    Replace(span, "");
+  }
 
   // Replaces the character data of an element, whatever it is written as.
   void SetText(const pugi::xml_node& element, const std::string& text) {
     const pugi::xml_node data = element.first_child();
     if (data.type() == pugi::node_pcdata) {
       const auto start = static_cast<std::size_t>(data.offset_debug());
-      patches_.push_back({start, source_.find('<', start) - start, text});
-    } else {  // empty element: write the text before its end
-      InsertAfterStartTag(element, text);
+      Replace({start, source_.find('<', start)}, text);
+      return;
+    }
+    // "<name/>" becomes "<name>text</name>"; "<name></name>" gets the text inside.
+    const std::size_t close = source_.find('>', static_cast<std::size_t>(element.offset_debug()));
+    if (source_[close - 1] == '/') {
+      Replace({close - 1, close + 1}, ">" + text + "</" + element.name() + ">");
+    } else {
+      Insert(close + 1, text);
     }
   }
 
-  // Inserts text right after the end of an element (after its end tag).
-  void InsertAfter(const pugi::xml_node& element, const std::string& text) {
-    const std::string endTag = std::string("</") + element.name() + ">";
-    const std::size_t end = source_.find(endTag, static_cast<std::size_t>(element.offset_debug()));
-    patches_.push_back({end + endTag.size(), 0, text});
-  }
-
-  std::string Apply() const {
+  // The bytes [span.begin, span.end) of the file with the patches that lie
+  // inside them applied; every patch must lie inside.
+  std::string Render(Span span) const {
     std::vector<Patch> sorted = patches_;
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const Patch& a, const Patch& b) { return a.offset < b.offset; });
+    std::stable_sort(sorted.begin(), sorted.end(), [](const Patch& a, const Patch& b) {
+      // At one offset, an insertion goes before a replacement that starts there.
+      return a.offset < b.offset || (a.offset == b.offset && a.length == 0 && b.length > 0);
+    });
     std::string out;
-    out.reserve(source_.size() + 64 * sorted.size());
-    std::size_t at = 0;
+    out.reserve(span.end - span.begin + 64 * sorted.size());
+    std::size_t at = span.begin;
     for (const Patch& patch : sorted) {
+      // Two edits of the same bytes would be a fault of this writer.
+      if (patch.offset < at || patch.offset + patch.length > span.end)
+        throw std::logic_error("overlapping edits of a MusicXML file");
       out.append(source_, at, patch.offset - at);
       out += patch.text;
       at = patch.offset + patch.length;
     }
-    out.append(source_, at, std::string::npos);
+    out.append(source_, at, span.end - at);
     return out;
   }
 
+  std::string Apply() const { return Render({0, source_.size()}); }
+
  private:
-  void InsertAfterStartTag(const pugi::xml_node& element, const std::string& text) {
-    // "<name/>" becomes "<name>text</name>"; "<name></name>" gets the text inside.
-    const std::size_t close = source_.find('>', static_cast<std::size_t>(element.offset_debug()));
-    if (source_[close - 1] == '/') {
-      patches_.push_back({close - 1, 2, ">" + text + "</" + element.name() + ">"});
-    } else {
-      patches_.push_back({close + 1, 0, text});
+  struct Patch {
+    std::size_t offset;
+    std::size_t length;
+    std::string text;
+  };
+
+  static bool IsSpace(const char* text) {
+    for (; *text != '\0'; ++text) {
+      if (std::strchr(" \t\r\n", *text) == nullptr) return false;
     }
+    return true;
   }
 
   const std::string& source_;
   std::vector<Patch> patches_;
 };
+
+bool operator==(const WrittenPitch& a, const WrittenPitch& b) {
+  return a.step == b.step && a.alter == b.alter && a.octave == b.octave;
+}
 
 WrittenPitch PitchOf(const pugi::xml_node& note) {
   WrittenPitch pitch;
@@ -88,37 +138,222 @@ WrittenPitch PitchOf(const pugi::xml_node& note) {
   return pitch;
 }
 
+std::string PitchElement(const WrittenPitch& pitch) {
+  std::string text = "<pitch><step>" + std::string(1, pitch.step) + "</step>";
+  if (pitch.alter != 0) text += "<alter>" + std::to_string(pitch.alter) + "</alter>";
+  return text + "<octave>" + std::to_string(pitch.octave) + "</octave></pitch>";
+}
+
 std::string Where(int measure, int staffId, int layer) {
   return "measure " + std::to_string(measure) + ", staff " + std::to_string(staffId) + ", layer " +
          std::to_string(layer + 1);
 }
 
-void RewritePitch(Patcher& patcher, const pugi::xml_node& note, const WrittenPitch& before,
-                  const WrittenPitch& after, const std::string& name, const std::string& where) {
-  if (after.octave < kLowestOctave || after.octave > kHighestOctave) {
-    Fail(name,
-         "a note moved to " + ScientificPitch(after) + ", outside MusicXML's octaves 0 to 9 (" + where + ")");
+// Edits of single <note> elements. Each names the file and the place of
+// the entry in its errors.
+class NoteEditor {
+ public:
+  NoteEditor(const std::string& name, std::string where) : name_(name), where_(std::move(where)) {}
+
+  void CheckRange(const WrittenPitch& pitch) const {
+    if (pitch.octave < kLowestOctave || pitch.octave > kHighestOctave) {
+      Fail(name_, "a note moved to " + ScientificPitch(pitch) + ", outside MusicXML's octaves 0 to 9 (" +
+                      where_ + ")");
+    }
   }
-  if (pugi::xml_node pitch = note.child("pitch")) {
-    if (after.step != before.step) patcher.SetText(pitch.child("step"), std::string(1, after.step));
-    if (after.alter != before.alter) {
-      if (pugi::xml_node alter = pitch.child("alter")) {
-        patcher.SetText(alter, std::to_string(after.alter));
+
+  // A note's written pitch becomes `after`: only the step, alteration and
+  // octave that differ are rewritten.
+  void SetPitch(Patcher& patcher, const pugi::xml_node& note, const WrittenPitch& after) const {
+    const WrittenPitch before = PitchOf(note);
+    if (before == after) return;
+    if (pugi::xml_node pitch = note.child("pitch")) {
+      if (after.step != before.step) patcher.SetText(pitch.child("step"), std::string(1, after.step));
+      if (after.alter != before.alter) {
+        if (pugi::xml_node alter = pitch.child("alter")) {
+          patcher.SetText(alter, std::to_string(after.alter));
+        } else {
+          patcher.Insert(SpanOf(patcher.Source(), pitch.child("step")).end,
+                         "<alter>" + std::to_string(after.alter) + "</alter>");
+        }
+      }
+      if (after.octave != before.octave) patcher.SetText(pitch.child("octave"), std::to_string(after.octave));
+      return;
+    }
+    pugi::xml_node unpitched = note.child("unpitched");
+    if (after.alter != 0 || !unpitched.child("display-step") || !unpitched.child("display-octave")) {
+      Fail(name_, "an unpitched note changed in a way MusicXML cannot show (" + where_ + ")");
+    }
+    if (after.step != before.step)
+      patcher.SetText(unpitched.child("display-step"), std::string(1, after.step));
+    if (after.octave != before.octave)
+      patcher.SetText(unpitched.child("display-octave"), std::to_string(after.octave));
+  }
+
+  // A note becomes a rest of the same duration: its pitch goes, and so does
+  // what only a pitch can have (accidental, tie, stem, notehead).
+  static void MakeRest(Patcher& patcher, const pugi::xml_node& note) {
+    const pugi::xml_node pitch = note.child("pitch") ? note.child("pitch") : note.child("unpitched");
+    patcher.Replace(SpanOf(patcher.Source(), pitch), "<rest/>");
+    for (const char* only : {"accidental", "tie", "stem", "notehead"}) {
+      for (const pugi::xml_node& element : note.children(only)) patcher.Remove(element);
+    }
+    for (const pugi::xml_node& notations : note.children("notations")) {
+      for (const pugi::xml_node& tied : notations.children("tied")) patcher.Remove(tied);
+    }
+  }
+
+  // A rest becomes a note of the same duration.
+  static void MakeNote(Patcher& patcher, const pugi::xml_node& rest, const WrittenPitch& pitch) {
+    patcher.Replace(SpanOf(patcher.Source(), rest.child("rest")), PitchElement(pitch));
+  }
+
+  // A new note of a chord: a copy of `model` (the entry's first note, or its
+  // rest) with the given pitch and <chord/>. What belongs to one note only
+  // is not copied: its ID, accidental, ties, notations and lyrics.
+  std::string ChordNoteLike(const std::string& source, const pugi::xml_node& model,
+                            const WrittenPitch& pitch) const {
+    Patcher copy(source);
+    const std::string chord = model.child("chord") ? "" : "<chord/>";
+    if (pugi::xml_node rest = model.child("rest")) {
+      copy.Replace(SpanOf(source, rest), chord + PitchElement(pitch));
+    } else {
+      const pugi::xml_node written = model.child("pitch") ? model.child("pitch") : model.child("unpitched");
+      copy.Insert(SpanOf(source, written).begin, chord);
+      SetPitch(copy, model, pitch);
+    }
+    for (const char* own : {"accidental", "tie", "notations", "lyric"}) {
+      for (const pugi::xml_node& element : model.children(own)) copy.Remove(element);
+    }
+    const Span span = SpanOf(source, model);
+    const std::size_t startTagEnd = source.find('>', span.begin);
+    static const std::regex kIdAttribute(R"([ \t\r\n]+id[ \t\r\n]*=[ \t\r\n]*("[^"]*"|'[^']*'))");
+    std::smatch id;
+    const std::string startTag = source.substr(span.begin, startTagEnd - span.begin);
+    if (std::regex_search(startTag, id, kIdAttribute)) {
+      const std::size_t at = span.begin + static_cast<std::size_t>(id.position(0));
+      copy.Replace({at, at + static_cast<std::size_t>(id.length(0))}, "");
+    }
+    return copy.Render(span);
+  }
+
+ private:
+  const std::string& name_;
+  std::string where_;
+};
+
+}  // namespace
+
+namespace {
+
+// Writes one entry's changes: pitches of the notes it kept, the elements of
+// the notes it lost, new chord notes for the notes it gained, and a rest
+// for notes or notes for a rest. Notes are matched to their elements by ID.
+class EntryWriter {
+ public:
+  EntryWriter(Patcher& patcher, const EntryOrigin& origin, const EXENTRY& entry, const NoteEditor& editor)
+      : patcher_(patcher), origin_(origin), editor_(editor) {
+    const bool isNoteEntry = (entry.flags & quavix::entryflag::kNoteEntry) != 0;
+    const int count = isNoteEntry ? entry.noteCount : 0;
+    if (count < 0 || count > quavix::kMaxNotesPerEntry) {
+      throw std::logic_error("an entry with " + std::to_string(count) + " notes");  // the host refuses these
+    }
+    claimed_.assign(origin.notes.size(), false);
+    for (int i = 0; i < count; ++i) {
+      const EXNOTE& note = entry.notes[i];
+      const WrittenPitch pitch = ToWrittenPitch({note.displacement, note.raiseLower}, origin.key);
+      editor_.CheckRange(pitch);
+      pitches_.push_back(pitch);
+      const int id = note.noteId;
+      if (id >= 1 && id <= static_cast<int>(claimed_.size()) && !claimed_[id - 1]) {
+        claimed_[id - 1] = true;
+        kept_.push_back({origin.notes[id - 1], pitch});
       } else {
-        patcher.InsertAfter(pitch.child("step"), "<alter>" + std::to_string(after.alter) + "</alter>");
+        added_.push_back(pitch);
       }
     }
-    if (after.octave != before.octave) patcher.SetText(pitch.child("octave"), std::to_string(after.octave));
-    return;
   }
-  pugi::xml_node unpitched = note.child("unpitched");
-  if (after.alter != 0 || !unpitched.child("display-step") || !unpitched.child("display-octave")) {
-    Fail(name, "an unpitched note changed in a way MusicXML cannot show (" + where + ")");
+
+  const std::vector<WrittenPitch>& Pitches() const { return pitches_; }
+
+  void Write() {
+    const pugi::xml_node first = origin_.first;
+    const bool firstIsRest = static_cast<bool>(first.child("rest"));
+    for (const Kept& kept : kept_) editor_.SetPitch(patcher_, kept.element, kept.pitch);
+    if (pitches_.empty()) {
+      if (origin_.notes.empty()) return;  // a rest stays a rest
+      // The element that began the entry holds its place in time.
+      if (!firstIsRest) NoteEditor::MakeRest(patcher_, first);
+      for (const pugi::xml_node& note : origin_.notes) {
+        if (note != first) patcher_.Remove(note);
+      }
+      return;
+    }
+    std::size_t nextAdded = 0;
+    if (firstIsRest && !added_.empty()) {
+      NoteEditor::MakeNote(patcher_, first, added_[nextAdded++]);
+    }
+    for (std::size_t i = 0; i < origin_.notes.size(); ++i) {
+      const pugi::xml_node note = origin_.notes[i];
+      if (claimed_[i]) continue;
+      if (note == first && nextAdded < added_.size()) {
+        editor_.SetPitch(patcher_, note, added_[nextAdded++]);  // the first element takes a new note
+        continue;
+      }
+      patcher_.Remove(note);
+      if (note == first && !first.child("chord")) PromoteFirstKept();
+    }
+    const std::string lead = LeadingSpace(first);
+    std::size_t end = SpanOf(patcher_.Source(), first).end;
+    for (const pugi::xml_node& note : origin_.notes) end = std::max(end, SpanOf(patcher_.Source(), note).end);
+    for (; nextAdded < added_.size(); ++nextAdded) {
+      patcher_.Insert(end, lead + editor_.ChordNoteLike(patcher_.Source(), first, added_[nextAdded]));
+    }
   }
-  if (after.step != before.step) patcher.SetText(unpitched.child("display-step"), std::string(1, after.step));
-  if (after.octave != before.octave)
-    patcher.SetText(unpitched.child("display-octave"), std::to_string(after.octave));
-}
+
+ private:
+  struct Kept {
+    pugi::xml_node element;
+    WrittenPitch pitch;
+  };
+
+  // The first element of the entry is gone: the kept note that comes first
+  // in the file begins the entry now, so it is no longer a chord note.
+  void PromoteFirstKept() {
+    const Kept* earliest = nullptr;
+    for (const Kept& kept : kept_) {
+      if (earliest == nullptr || kept.element.offset_debug() < earliest->element.offset_debug())
+        earliest = &kept;
+    }
+    if (earliest == nullptr) return;
+    if (pugi::xml_node chord = earliest->element.child("chord"))
+      patcher_.Replace(SpanOf(patcher_.Source(), chord), "");
+  }
+
+  // The whitespace before an element from its last line end on, to lay a
+  // new element out like it; taken from the file's bytes, so "\r\n" stays.
+  std::string LeadingSpace(const pugi::xml_node& element) const {
+    const pugi::xml_node before = element.previous_sibling();
+    if (before.type() != pugi::node_pcdata) return "";
+    const std::string& source = patcher_.Source();
+    const auto begin = static_cast<std::size_t>(before.offset_debug());
+    const std::string text = source.substr(begin, SpanOf(source, element).begin - begin);
+    if (text.find_first_not_of(" \t\r\n") != std::string::npos) return "";
+    const std::size_t lineEnd = text.find_last_of("\r\n");
+    if (lineEnd == std::string::npos) return "";
+    const std::size_t from =
+        text[lineEnd] == '\n' && lineEnd > 0 && text[lineEnd - 1] == '\r' ? lineEnd - 1 : lineEnd;
+    return text.substr(from);
+  }
+
+  Patcher& patcher_;
+  const EntryOrigin& origin_;
+  const NoteEditor& editor_;
+  std::vector<bool> claimed_;          // by original note: kept under its ID
+  std::vector<Kept> kept_;             // in the entry's note order
+  std::vector<WrittenPitch> added_;    // notes without an element of their own, in order
+  std::vector<WrittenPitch> pitches_;  // every note of the entry now
+};
 
 }  // namespace
 
@@ -142,42 +377,25 @@ WrittenScore WriteChanges(const ImportedScore& score, const std::string& name) {
           const std::string where = Where(measure, staffId, layer);
           const auto origin = score.origins.find(std::uint32_t{entry.entryNumber});
           if (origin == score.origins.end()) {
-            Fail(name, "the command added an entry, which cannot be written back yet (" + where + ")");
+            Fail(name, "the command added an entry, which cannot be written to MusicXML (" + where + ")");
           }
           seen.insert(std::uint32_t{entry.entryNumber});
-          const std::vector<pugi::xml_node>& notes = origin->second.notes;
-          const bool wasRest = notes.empty();
-          const bool isRest = (entry.flags & quavix::entryflag::kNoteEntry) == 0;
-          if (wasRest && isRest) continue;
-          if (wasRest != isRest) {
-            Fail(name, std::string("the command turned ") +
-                           (wasRest ? "a rest into notes" : "notes into a rest") +
-                           ", which cannot be written back yet (" + where + ")");
-          }
-          if (entry.noteCount != static_cast<int>(notes.size())) {
-            Fail(name, "the command added or removed notes of an entry, which cannot be written back yet (" +
-                           where + ")");
-          }
+          const NoteEditor editor(name, where);
+          EntryWriter writer(patcher, origin->second, entry, editor);
+          const std::size_t edits = patcher.Count();
+          writer.Write();
+          if (patcher.Count() == edits) continue;
           EntryChange change{measure, staffId, layer, entry.position, {}, {}};
-          bool changed = false;
-          for (std::size_t i = 0; i < notes.size(); ++i) {
-            const WrittenPitch before = PitchOf(notes[i]);
-            const WrittenPitch after =
-                ToWrittenPitch({entry.notes[i].displacement, entry.notes[i].raiseLower}, origin->second.key);
-            change.before.push_back(ScientificPitch(before));
-            change.after.push_back(ScientificPitch(after));
-            if (after.step == before.step && after.alter == before.alter && after.octave == before.octave)
-              continue;
-            RewritePitch(patcher, notes[i], before, after, name, where);
-            changed = true;
-          }
-          if (changed) written.changes.push_back(std::move(change));
+          for (const pugi::xml_node& note : origin->second.notes)
+            change.before.push_back(ScientificPitch(PitchOf(note)));
+          for (const WrittenPitch& pitch : writer.Pitches()) change.after.push_back(ScientificPitch(pitch));
+          written.changes.push_back(std::move(change));
         }
       }
     }
   }
   if (seen.size() != score.origins.size()) {
-    Fail(name, "the command removed entries, which cannot be written back yet");
+    Fail(name, "the command removed entries, which cannot be written to MusicXML");
   }
   written.text = patcher.Apply();
   return written;
