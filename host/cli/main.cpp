@@ -64,6 +64,12 @@ int RunMenu(const std::string& pluginPath) {
 }
 
 #if defined(QX_HAVE_MUSICXML)
+// An entry's pitches as the summary shows them: " C4 E4 G4", or " rest".
+void PrintPitches(const std::vector<std::string>& pitches) {
+  if (pitches.empty()) std::cout << " rest";
+  for (const std::string& pitch : pitches) std::cout << ' ' << pitch;
+}
+
 // What the user asked for on the command line.
 struct InvokeOptions {
   std::string pluginPath;
@@ -149,9 +155,9 @@ int RunInvoke(const InvokeOptions& options) {
     for (const EntryChange& change : written.changes) {
       std::cout << "measure " << change.measure << ", staff " << change.staffId << ", layer "
                 << change.layer + 1 << ", position " << change.position << ":";
-      for (const std::string& pitch : change.before) std::cout << ' ' << pitch;
+      PrintPitches(change.before);
       std::cout << " ->";
-      for (const std::string& pitch : change.after) std::cout << ' ' << pitch;
+      PrintPitches(change.after);
       std::cout << '\n';
     }
     std::cout << written.changes.size() << (written.changes.size() == 1 ? " entry" : " entries")

@@ -403,7 +403,10 @@ WrittenScore WriteChanges(const ImportedScore& score, const std::string& name) {
 
 std::filesystem::path TemporaryPathFor(const std::string& path) {
   const std::filesystem::path target(path);
-  return target.parent_path() / ("." + target.filename().string() + ".partial");
+  std::string name = ".";
+  name += target.filename().string();
+  name += ".partial";
+  return target.parent_path() / name;
 }
 
 void WriteFileAtomically(const std::string& path, const std::string& text) {
