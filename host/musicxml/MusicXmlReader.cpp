@@ -31,6 +31,68 @@ double ChildNumber(const pugi::xml_node& node, const char* child, double fallbac
   return element ? element.text().as_double(fallback) : fallback;
 }
 
+// The children of a <note> this reader looks at, found in one pass: a
+// large score has hundreds of thousands of notes.
+struct NoteParts {
+  explicit NoteParts(const pugi::xml_node& note) : element(note) {
+    for (const pugi::xml_node& child : note.children()) {
+      const char* name = child.name();
+      switch (name[0]) {
+        case 'a':
+          Take(child, name, "accidental", accidental);
+          break;
+        case 'c':
+          Take(child, name, "chord", chord);
+          break;
+        case 'd':
+          Take(child, name, "duration", duration);
+          break;
+        case 'g':
+          Take(child, name, "grace", grace);
+          break;
+        case 'p':
+          Take(child, name, "pitch", pitch);
+          break;
+        case 'r':
+          Take(child, name, "rest", rest);
+          break;
+        case 's':
+          Take(child, name, "staff", staff);
+          break;
+        case 'u':
+          Take(child, name, "unpitched", unpitched);
+          break;
+        case 'v':
+          Take(child, name, "voice", voice);
+          break;
+        case 't':
+          if (std::strcmp(name, "tie") == 0 && std::strcmp(child.attribute("type").value(), "start") == 0)
+            tieStart = true;
+          break;
+        default:
+          break;
+      }
+    }
+  }
+
+  pugi::xml_node element, accidental, chord, duration, grace, pitch, rest, staff, unpitched, voice;
+  bool tieStart = false;
+
+ private:
+  // The first child of the name counts, as for pugixml's child().
+  static void Take(const pugi::xml_node& child, const char* name, const char* wanted, pugi::xml_node& slot) {
+    if (!slot && std::strcmp(name, wanted) == 0) slot = child;
+  }
+};
+
+int IntOf(const pugi::xml_node& element, int fallback) {
+  return element ? element.text().as_int(fallback) : fallback;
+}
+
+double NumberOf(const pugi::xml_node& element, double fallback) {
+  return element ? element.text().as_double(fallback) : fallback;
+}
+
 // One entry being read, before it goes into its cell.
 struct PendingEntry {
   int staffId = 0;
@@ -64,14 +126,14 @@ class PartReader {
       } else if (element == "forward") {
         time += Edu(ChildNumber(child, "duration", 0));
       } else if (element == "note") {
-        const bool chord = static_cast<bool>(child.child("chord"));
-        if (chord && previous >= 0) {
-          AddNote(entries[static_cast<std::size_t>(previous)], child);
+        const NoteParts note(child);
+        if (note.chord && previous >= 0) {
+          AddNote(entries[static_cast<std::size_t>(previous)], note);
           continue;
         }
-        entries.push_back(StartEntry(child, time));
+        entries.push_back(StartEntry(note, time));
         previous = static_cast<int>(entries.size()) - 1;
-        if (!child.child("grace")) time += Edu(ChildNumber(child, "duration", 0));
+        if (!note.grace) time += Edu(NumberOf(note.duration, 0));
       }
     }
     return entries;
@@ -110,8 +172,8 @@ class PartReader {
     }
   }
 
-  int StaffOf(const pugi::xml_node& note) const {
-    const int staff = ChildInt(note, "staff", 1);
+  int StaffOf(const NoteParts& note) const {
+    const int staff = IntOf(note.staff, 1);
     if (staff < 1 || staff > static_cast<int>(keys_.size())) {
       Fail(name_, "a note on staff " + std::to_string(staff) + " of a part with " +
                       std::to_string(keys_.size()) + " staves (" + Where(staff) + ")");
@@ -119,8 +181,8 @@ class PartReader {
     return staff;
   }
 
-  int LayerOf(int staff, const pugi::xml_node& note) {
-    std::string voice = note.child_value("voice");
+  int LayerOf(int staff, const NoteParts& note) {
+    std::string voice = note.voice.child_value();
     if (voice.empty()) voice = "1";
     auto& voices = voices_[static_cast<std::size_t>(staff - 1)];
     const auto it = std::find(voices.begin(), voices.end(), voice);
@@ -132,29 +194,28 @@ class PartReader {
     return static_cast<int>(voices.size()) - 1;
   }
 
-  PendingEntry StartEntry(const pugi::xml_node& note, double time) {
+  PendingEntry StartEntry(const NoteParts& note, double time) {
     const int staff = StaffOf(note);
     PendingEntry entry;
     entry.staffId = firstSlot_ + staff - 1;
     entry.layer = LayerOf(staff, note);
     entry.record.position = static_cast<std::int32_t>(std::lround(time));
     entry.record.duration =
-        note.child("grace") ? 0
-                            : static_cast<std::int32_t>(std::lround(Edu(ChildNumber(note, "duration", 0))));
+        note.grace ? 0 : static_cast<std::int32_t>(std::lround(Edu(NumberOf(note.duration, 0))));
     entry.origin.key = keys_[static_cast<std::size_t>(staff - 1)];
-    entry.origin.first = note;
-    if (!note.child("rest")) AddNote(entry, note);
+    entry.origin.first = note.element;
+    if (!note.rest) AddNote(entry, note);
     return entry;
   }
 
-  void AddNote(PendingEntry& entry, const pugi::xml_node& note) {
+  void AddNote(PendingEntry& entry, const NoteParts& note) {
     EXENTRY& record = entry.record;
-    if (note.child("rest")) return;  // a rest within a chord adds nothing
+    if (note.rest) return;  // a rest within a chord adds nothing
     if (record.noteCount >= quavix::kMaxNotesPerEntry) {
       Fail(name_, "a chord of more than 12 notes (" + Where(StaffOf(note)) + ")");
     }
     WrittenPitch written;
-    if (pugi::xml_node pitch = note.child("pitch")) {
+    if (const pugi::xml_node pitch = note.pitch) {
       written.step = pitch.child_value("step")[0];
       const double alter = ChildNumber(pitch, "alter", 0);
       if (!(alter >= -kMaxAlteration && alter <= kMaxAlteration)) {
@@ -163,7 +224,7 @@ class PartReader {
       }
       written.alter = static_cast<int>(std::lround(alter));
       written.octave = ChildInt(pitch, "octave", 4);
-    } else if (pugi::xml_node unpitched = note.child("unpitched")) {
+    } else if (const pugi::xml_node unpitched = note.unpitched) {
       written.step = unpitched.child_value("display-step")[0];
       written.octave = ChildInt(unpitched, "display-octave", 4);
       if (written.step == '\0') written.step = 'E';
@@ -181,13 +242,12 @@ class PartReader {
     n.raiseLower = static_cast<std::int16_t>(pitch.raiseLower);
     n.noteId = static_cast<std::int16_t>(record.noteCount + 1);
     n.flags = quavix::NoteIdBits(n.noteId);
-    for (const pugi::xml_node& tie : note.children("tie")) {
-      if (std::strcmp(tie.attribute("type").value(), "start") == 0) n.flags |= quavix::noteflag::kTie;
-    }
-    if (note.child("accidental")) n.flags |= quavix::noteflag::kAccidental;
+    if (note.tieStart) n.flags |= quavix::noteflag::kTie;
+    if (note.accidental) n.flags |= quavix::noteflag::kAccidental;
     ++record.noteCount;
     record.flags |= quavix::entryflag::kNoteEntry;
-    entry.origin.notes.push_back(note);
+    entry.origin.notes.push_back(note.element);
+    entry.origin.pitches.push_back(written);
   }
 
   const std::string& name_;
@@ -218,20 +278,23 @@ void ReadMusicXmlFile(const std::string& path, ImportedScore& score) {
     ReadMusicXml(ReadMxl(path).text, path, score);
     return;
   }
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) Fail(path, "cannot open the file");
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (in.bad()) Fail(path, "cannot read the file");
-  ReadMusicXml(text.str(), path, score);
+  // Read in one piece: scores run to tens of megabytes.
+  const std::streamoff size = in.tellg();
+  std::string text(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+  in.seekg(0);
+  if (size < 0 || !in.read(text.data(), static_cast<std::streamsize>(text.size())))
+    Fail(path, "cannot read the file");
+  ReadMusicXml(std::move(text), path, score);
 }
 
-void ReadMusicXml(const std::string& text, const std::string& name, ImportedScore& score) {
-  score.text = text;
+void ReadMusicXml(std::string text, const std::string& name, ImportedScore& score) {
+  score.text = std::move(text);
   const pugi::xml_parse_result parsed = score.xml.load_buffer(
       score.text.data(), score.text.size(), pugi::parse_full | pugi::parse_ws_pcdata, pugi::encoding_auto);
   if (!parsed) {
-    Fail(name, "malformed XML at line " + std::to_string(LineAt(text, parsed.offset)) + ": " +
+    Fail(name, "malformed XML at line " + std::to_string(LineAt(score.text, parsed.offset)) + ": " +
                    parsed.description());
   }
   // The writer patches the file's own bytes at the parser's offsets, which
@@ -284,9 +347,11 @@ void ReadMusicXml(const std::string& text, const std::string& name, ImportedScor
         return a.record.position < b.record.position;
       });
       for (PendingEntry& entry : entries) {
-        const std::uint32_t entryNumber = score.document.NextEntryNumber();
+        // A fresh document numbers entries 1, 2, 3, ... as they come.
+        if (score.document.NextEntryNumber() != score.origins.size() + 1)
+          throw std::logic_error("entries numbered out of turn");
         score.document.AddEntry(entry.staffId, measureNumber, entry.layer, entry.record);
-        score.origins.emplace(entryNumber, std::move(entry.origin));
+        score.origins.push_back(std::move(entry.origin));
       }
     }
   }

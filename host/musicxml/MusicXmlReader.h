@@ -13,7 +13,6 @@
 #include <pugixml.hpp>
 
 #include <cstdint>
-#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -39,18 +38,24 @@ struct EntryOrigin {
   Key key;                            // in force at the entry
   pugi::xml_node first;               // the <note> element that began it (a rest for a rest)
   std::vector<pugi::xml_node> notes;  // the <note> elements of its notes; note ID n is notes[n - 1]
+  std::vector<WrittenPitch> pitches;  // their pitches as written
 };
 
 struct ImportedScore {
   std::string text;        // the file's bytes as read
   pugi::xml_document xml;  // parsed from them, comments and whitespace kept
   Document document;
-  std::map<std::uint32_t, EntryOrigin> origins;  // by entry number
+  std::vector<EntryOrigin> origins;  // entry number n came from origins[n - 1]
+
+  // Where an entry came from; null for an entry the reader did not make.
+  const EntryOrigin* OriginOf(std::uint32_t entryNumber) const {
+    return entryNumber >= 1 && entryNumber <= origins.size() ? &origins[entryNumber - 1] : nullptr;
+  }
 };
 
 // Reads the file; throws MusicXmlError.
 void ReadMusicXmlFile(const std::string& path, ImportedScore& score);
 // Reads a score from memory; `name` stands for the file in messages.
-void ReadMusicXml(const std::string& text, const std::string& name, ImportedScore& score);
+void ReadMusicXml(std::string text, const std::string& name, ImportedScore& score);
 
 }  // namespace host::musicxml

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
-#include <set>
 #include <stdexcept>
 
 namespace host::musicxml {
@@ -164,8 +163,8 @@ class NoteEditor {
 
   // A note's written pitch becomes `after`: only the step, alteration and
   // octave that differ are rewritten.
-  void SetPitch(Patcher& patcher, const pugi::xml_node& note, const WrittenPitch& after) const {
-    const WrittenPitch before = PitchOf(note);
+  void SetPitch(Patcher& patcher, const pugi::xml_node& note, const WrittenPitch& before,
+                const WrittenPitch& after) const {
     if (before == after) return;
     if (pugi::xml_node pitch = note.child("pitch")) {
       if (after.step != before.step) patcher.SetText(pitch.child("step"), std::string(1, after.step));
@@ -220,7 +219,7 @@ class NoteEditor {
     } else {
       const pugi::xml_node written = model.child("pitch") ? model.child("pitch") : model.child("unpitched");
       copy.Insert(SpanOf(source, written).begin, chord);
-      SetPitch(copy, model, pitch);
+      SetPitch(copy, model, PitchOf(model), pitch);
     }
     for (const char* own : {"accidental", "tie", "notations", "lyric"}) {
       for (const pugi::xml_node& element : model.children(own)) copy.Remove(element);
@@ -267,7 +266,7 @@ class EntryWriter {
       const int id = note.noteId;
       if (id >= 1 && id <= static_cast<int>(claimed_.size()) && !claimed_[id - 1]) {
         claimed_[id - 1] = true;
-        kept_.push_back({origin.notes[id - 1], pitch});
+        kept_.push_back({origin.notes[id - 1], origin.pitches[id - 1], pitch});
       } else {
         added_.push_back(pitch);
       }
@@ -279,7 +278,7 @@ class EntryWriter {
   void Write() {
     const pugi::xml_node first = origin_.first;
     const bool firstIsRest = static_cast<bool>(first.child("rest"));
-    for (const Kept& kept : kept_) editor_.SetPitch(patcher_, kept.element, kept.pitch);
+    for (const Kept& kept : kept_) editor_.SetPitch(patcher_, kept.element, kept.before, kept.pitch);
     if (pitches_.empty()) {
       if (origin_.notes.empty()) return;  // a rest stays a rest
       // The element that began the entry holds its place in time.
@@ -297,7 +296,8 @@ class EntryWriter {
       const pugi::xml_node note = origin_.notes[i];
       if (claimed_[i]) continue;
       if (note == first && nextAdded < added_.size()) {
-        editor_.SetPitch(patcher_, note, added_[nextAdded++]);  // the first element takes a new note
+        editor_.SetPitch(patcher_, note, origin_.pitches[i],
+                         added_[nextAdded++]);  // the first element takes a new note
         continue;
       }
       patcher_.Remove(note);
@@ -314,7 +314,8 @@ class EntryWriter {
  private:
   struct Kept {
     pugi::xml_node element;
-    WrittenPitch pitch;
+    WrittenPitch before;  // as read
+    WrittenPitch pitch;   // now
   };
 
   // The first element of the entry is gone: the kept note that comes first
@@ -368,33 +369,34 @@ WrittenScore WriteChanges(const ImportedScore& score, const std::string& name) {
   const Document& doc = score.document;
   Patcher patcher(score.text);
   WrittenScore written;
-  std::set<std::uint32_t> seen;
+  std::vector<bool> seen(score.origins.size() + 1, false);  // by entry number
+  std::size_t seenCount = 0;
   for (int measure = 1; measure <= doc.MeasureCount(); ++measure) {
     for (int slot = 1; slot <= doc.StaffCount(); ++slot) {
       const int staffId = doc.StaffAtSlot(slot);
       for (int layer = 0; layer < doc.MaxLayers(); ++layer) {
         for (const EXENTRY& entry : doc.Entries(staffId, measure, layer)) {
           const std::string where = Where(measure, staffId, layer);
-          const auto origin = score.origins.find(std::uint32_t{entry.entryNumber});
-          if (origin == score.origins.end()) {
+          const EntryOrigin* origin = score.OriginOf(std::uint32_t{entry.entryNumber});
+          if (origin == nullptr || seen[entry.entryNumber]) {
             Fail(name, "the command added an entry, which cannot be written to MusicXML (" + where + ")");
           }
-          seen.insert(std::uint32_t{entry.entryNumber});
+          seen[entry.entryNumber] = true;
+          ++seenCount;
           const NoteEditor editor(name, where);
-          EntryWriter writer(patcher, origin->second, entry, editor);
+          EntryWriter writer(patcher, *origin, entry, editor);
           const std::size_t edits = patcher.Count();
           writer.Write();
           if (patcher.Count() == edits) continue;
           EntryChange change{measure, staffId, layer, entry.position, {}, {}};
-          for (const pugi::xml_node& note : origin->second.notes)
-            change.before.push_back(ScientificPitch(PitchOf(note)));
+          for (const WrittenPitch& pitch : origin->pitches) change.before.push_back(ScientificPitch(pitch));
           for (const WrittenPitch& pitch : writer.Pitches()) change.after.push_back(ScientificPitch(pitch));
           written.changes.push_back(std::move(change));
         }
       }
     }
   }
-  if (seen.size() != score.origins.size()) {
+  if (seenCount != score.origins.size()) {
     Fail(name, "the command removed entries, which cannot be written to MusicXML");
   }
   written.text = patcher.Apply();

@@ -15,8 +15,8 @@ std::string Hex(std::uint32_t value, int digits) {
 }
 
 std::string Spelled(const ImportedScore& score, const EXENTRY& entry, const EXNOTE& note) {
-  const auto origin = score.origins.find(std::uint32_t{entry.entryNumber});
-  const Key key = origin != score.origins.end() ? origin->second.key : Key{};
+  const EntryOrigin* origin = score.OriginOf(std::uint32_t{entry.entryNumber});
+  const Key key = origin != nullptr ? origin->key : Key{};
   return ScientificPitch(ToWrittenPitch({note.displacement, note.raiseLower}, key));
 }
 

@@ -79,8 +79,8 @@ TEST(MusicXmlReaderTest, ChordsRestsVoicesAndPositionsBecomeEntries) {
   ASSERT_EQ(doc.Entries(2, 1, 0).size(), 1u);  // voice 5 is staff 2's first voice
   EXPECT_EQ(Displacements(doc.Entries(2, 1, 0)[0]), (std::vector<short>{-7}));
   // Every entry knows the elements its notes came from.
-  EXPECT_EQ(score.origins.at(std::uint32_t{voice1[0].entryNumber}).notes.size(), 4u);
-  EXPECT_TRUE(score.origins.at(std::uint32_t{voice1[1].entryNumber}).notes.empty());
+  EXPECT_EQ(score.OriginOf(std::uint32_t{voice1[0].entryNumber})->notes.size(), 4u);
+  EXPECT_TRUE(score.OriginOf(std::uint32_t{voice1[1].entryNumber})->notes.empty());
 }
 
 TEST(MusicXmlReaderTest, PitchesAreReadInTheKeyInForceOnTheirStaff) {
@@ -181,7 +181,7 @@ TEST(MusicXmlReaderTest, TheExampleChoraleReads) {
   EXPECT_EQ(fourNoteChords, 40);
   EXPECT_GT(lowerStaffSecondVoice, 0);
   // The key changes to D major in measure 9: D4 there is the tonic.
-  EXPECT_EQ(score.origins.at(std::uint32_t{doc.Entries(1, 9, 0)[0].entryNumber}).key.fifths, 2);
+  EXPECT_EQ(score.OriginOf(std::uint32_t{doc.Entries(1, 9, 0)[0].entryNumber})->key.fifths, 2);
 }
 
 }  // namespace

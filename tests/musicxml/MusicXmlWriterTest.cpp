@@ -250,7 +250,7 @@ std::vector<std::pair<int, std::vector<std::string>>> CellPitches(const Imported
                                                                   int measure, int layer) {
   std::vector<std::pair<int, std::vector<std::string>>> cell;
   for (const EXENTRY& entry : score.document.Entries(staff, measure, layer)) {
-    const host::musicxml::Key key = score.origins.at(std::uint32_t{entry.entryNumber}).key;
+    const host::musicxml::Key key = score.OriginOf(std::uint32_t{entry.entryNumber})->key;
     std::vector<std::string> pitches;
     const int count = (entry.flags & quavix::entryflag::kNoteEntry) != 0 ? entry.noteCount : 0;
     for (int i = 0; i < count; ++i) {
