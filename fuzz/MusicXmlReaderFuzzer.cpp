@@ -1,5 +1,8 @@
-// Any bytes given to the MusicXML reader either read or give a clear error,
-// and a score that reads is written back byte for byte when nothing changed.
+// Any bytes given to the MusicXML reader either read or give a clear error.
+// A score that reads is written back byte for byte when nothing changed,
+// and after notes are removed, added and swapped with rests all over, it is
+// written (or refused with a clear error) and reads back as the changed
+// document.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -7,6 +10,7 @@
 
 #include "host/musicxml/MusicXmlReader.h"
 #include "host/musicxml/MusicXmlWriter.h"
+#include "tests/musicxml/ScoreEdits.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
@@ -16,7 +20,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const host::musicxml::MusicXmlError&) {
     return 0;
   }
-  const host::musicxml::WrittenScore written = host::musicxml::WriteChanges(score, "fuzz");
-  if (written.text != text || !written.changes.empty()) std::abort();
+  const host::musicxml::WrittenScore unchanged = host::musicxml::WriteChanges(score, "fuzz");
+  if (unchanged.text != text || !unchanged.changes.empty()) std::abort();
+
+  qxtest::EditEntriesAllOver(score.document);
+  host::musicxml::WrittenScore edited;
+  try {
+    edited = host::musicxml::WriteChanges(score, "fuzz");
+  } catch (const host::musicxml::MusicXmlError&) {
+    return 0;
+  }
+  host::musicxml::ImportedScore reread;
+  host::musicxml::ReadMusicXml(edited.text, "fuzz", reread);  // an error here escapes: a finding
+  if (qxtest::PitchesOf(reread) != qxtest::PitchesOf(score)) std::abort();
   return 0;
 }

@@ -51,16 +51,16 @@ struct NoteParts {
           Take(child, name, "grace", grace);
           break;
         case 'p':
-          Take(child, name, "pitch", pitch);
+          sounds += Take(child, name, "pitch", pitch) ? 1 : 0;
           break;
         case 'r':
-          Take(child, name, "rest", rest);
+          sounds += Take(child, name, "rest", rest) ? 1 : 0;
           break;
         case 's':
           Take(child, name, "staff", staff);
           break;
         case 'u':
-          Take(child, name, "unpitched", unpitched);
+          sounds += Take(child, name, "unpitched", unpitched) ? 1 : 0;
           break;
         case 'v':
           Take(child, name, "voice", voice);
@@ -77,11 +77,15 @@ struct NoteParts {
 
   pugi::xml_node element, accidental, chord, duration, grace, pitch, rest, staff, unpitched, voice;
   bool tieStart = false;
+  int sounds = 0;  // how many of <pitch>, <unpitched> and <rest> it has: one, in MusicXML
 
  private:
-  // The first child of the name counts, as for pugixml's child().
-  static void Take(const pugi::xml_node& child, const char* name, const char* wanted, pugi::xml_node& slot) {
-    if (!slot && std::strcmp(name, wanted) == 0) slot = child;
+  // The first child of the name counts, as for pugixml's child(). Returns
+  // whether the child has the name.
+  static bool Take(const pugi::xml_node& child, const char* name, const char* wanted, pugi::xml_node& slot) {
+    if (std::strcmp(name, wanted) != 0) return false;
+    if (!slot) slot = child;
+    return true;
   }
 };
 
@@ -127,6 +131,13 @@ class PartReader {
         time += Edu(ChildNumber(child, "duration", 0));
       } else if (element == "note") {
         const NoteParts note(child);
+        // The writer rewrites a note's one pitch or rest; two would read
+        // back as something else.
+        if (note.sounds != 1) {
+          Fail(name_, std::string(note.sounds == 0 ? "a note with neither pitch, unpitched nor rest"
+                                                   : "a note with more than one pitch, unpitched or rest") +
+                          " (" + Where(StaffOf(note)) + ")");
+        }
         if (note.chord && previous >= 0) {
           AddNote(entries[static_cast<std::size_t>(previous)], note);
           continue;
@@ -216,6 +227,8 @@ class PartReader {
     }
     WrittenPitch written;
     if (const pugi::xml_node pitch = note.pitch) {
+      if (!pitch.child("step") || !pitch.child("octave"))
+        Fail(name_, "a pitch without a step or an octave (" + Where(StaffOf(note)) + ")");
       written.step = pitch.child_value("step")[0];
       const double alter = ChildNumber(pitch, "alter", 0);
       if (!(alter >= -kMaxAlteration && alter <= kMaxAlteration)) {
@@ -228,8 +241,6 @@ class PartReader {
       written.step = unpitched.child_value("display-step")[0];
       written.octave = ChildInt(unpitched, "display-octave", 4);
       if (written.step == '\0') written.step = 'E';
-    } else {
-      Fail(name_, "a note with neither pitch, unpitched nor rest (" + Where(StaffOf(note)) + ")");
     }
     if (written.octave < 0 || written.octave > 9) {
       Fail(name_, "an octave outside 0 to 9 (" + Where(StaffOf(note)) + ")");
@@ -259,11 +270,18 @@ class PartReader {
   int measureNumber_ = 0;
 };
 
-int StavesOf(const pugi::xml_node& part) {
+// The most staves the part's attributes give it; throws for a number the
+// host cannot hold.
+int StavesOf(const std::string& name, const pugi::xml_node& part) {
   int staves = 1;
   for (const pugi::xml_node& measure : part.children("measure")) {
     for (const pugi::xml_node& attributes : measure.children("attributes")) {
-      staves = std::max(staves, ChildInt(attributes, "staves", 1));
+      const int count = ChildInt(attributes, "staves", 1);
+      if (count < 1 || count > kMaxInt16) {
+        Fail(name, "part " + std::string(part.attribute("id").value()) + " has " +
+                       attributes.child_value("staves") + " staves");
+      }
+      staves = std::max(staves, count);
     }
   }
   return staves;
@@ -324,7 +342,9 @@ void ReadMusicXml(std::string text, const std::string& name, ImportedScore& scor
                      ", part " + part.attribute("id").value() + " has " + std::to_string(count) + ")");
     }
     firstSlots.push_back(static_cast<int>(staffIds.size()) + 1);
-    staves.push_back(StavesOf(part));
+    staves.push_back(StavesOf(name, part));
+    if (staffIds.size() + static_cast<std::size_t>(staves.back()) > static_cast<std::size_t>(kMaxInt16))
+      Fail(name, "more staves than the host can hold");
     for (int s = staves.back(); s > 0; --s) staffIds.push_back(static_cast<int>(staffIds.size()) + 1);
   }
   if (staffIds.size() > static_cast<std::size_t>(kMaxInt16) || measures > kMaxInt16) {

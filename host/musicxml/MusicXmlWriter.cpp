@@ -301,7 +301,7 @@ class EntryWriter {
         continue;
       }
       patcher_.Remove(note);
-      if (note == first && !first.child("chord")) PromoteFirstKept();
+      if (note == first && !first.child("chord")) PromoteFirstKept(first);
     }
     const std::string lead = LeadingSpace(first);
     std::size_t end = SpanOf(patcher_.Source(), first).end;
@@ -319,16 +319,20 @@ class EntryWriter {
   };
 
   // The first element of the entry is gone: the kept note that comes first
-  // in the file begins the entry now, so it is no longer a chord note.
-  void PromoteFirstKept() {
+  // in the file begins the entry now, so it is no longer a chord note, and
+  // it takes the first one's duration, which is what moves time on.
+  void PromoteFirstKept(const pugi::xml_node& first) {
     const Kept* earliest = nullptr;
     for (const Kept& kept : kept_) {
       if (earliest == nullptr || kept.element.offset_debug() < earliest->element.offset_debug())
         earliest = &kept;
     }
     if (earliest == nullptr) return;
-    if (pugi::xml_node chord = earliest->element.child("chord"))
-      patcher_.Replace(SpanOf(patcher_.Source(), chord), "");
+    const pugi::xml_node note = earliest->element;
+    if (pugi::xml_node chord = note.child("chord")) patcher_.Replace(SpanOf(patcher_.Source(), chord), "");
+    const pugi::xml_node duration = note.child("duration");
+    const std::string wanted = first.child("duration").child_value();
+    if (duration && !wanted.empty() && wanted != duration.child_value()) patcher_.SetText(duration, wanted);
   }
 
   // The whitespace before an element from its last line end on, to lay a

@@ -135,6 +135,18 @@ TEST(MusicXmlReaderTest, ScoresItCannotReadAreClearErrors) {
        "a key of more than 128 flats or 127 sharps (part P1, measure 1)"},
       {Score("<part id=\"P1\"><measure>" + Note(Pitch('C', 4), 1, "|<staff>3</staff>") + "</measure></part>"),
        "a note on staff 3 of a part with 1 staves"},
+      // Found by fuzzing the writer: notes it could not rewrite faithfully.
+      {Score("<part id=\"P1\"><measure><note><pitch><step>C</step><octave>4</octave></pitch><rest/>"
+             "<duration>1</duration></note></measure></part>"),
+       "a note with more than one pitch, unpitched or rest (part P1, measure 1, staff 1)"},
+      {Score("<part id=\"P1\"><measure><note><duration>1</duration></note></measure></part>"),
+       "a note with neither pitch, unpitched nor rest"},
+      {Score("<part id=\"P1\"><measure><note><pitch><step>C</step></pitch><duration>1</duration></note>"
+             "</measure></part>"),
+       "a pitch without a step or an octave"},
+      {Score(
+           "<part id=\"P1\"><measure><attributes><staves>99999999999</staves></attributes></measure></part>"),
+       "part P1 has 99999999999 staves"},
   };
   for (const Case& c : cases) {
     ImportedScore score;

@@ -1,5 +1,7 @@
 #include "host/musicxml/MusicXmlWriter.h"
 
+#include "tests/musicxml/ScoreEdits.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -155,26 +157,8 @@ std::string Lines(const std::vector<std::string>& notes) {
   return text;
 }
 
-struct NewNote {
-  int id;
-  int displacement;  // from C4, in C major
-  int raiseLower;
-};
-
-void SetNotes(EXENTRY& entry, const std::vector<NewNote>& notes) {
-  entry.noteCount = static_cast<std::int16_t>(notes.size());
-  if (notes.empty())
-    entry.flags &= ~quavix::entryflag::kNoteEntry;
-  else
-    entry.flags |= quavix::entryflag::kNoteEntry;
-  for (std::size_t i = 0; i < notes.size(); ++i) {
-    entry.notes[i] = EXNOTE{};
-    entry.notes[i].noteId = static_cast<std::int16_t>(notes[i].id);
-    entry.notes[i].displacement = static_cast<std::int16_t>(notes[i].displacement);
-    entry.notes[i].raiseLower = static_cast<std::int16_t>(notes[i].raiseLower);
-    entry.notes[i].flags = quavix::NoteIdBits(entry.notes[i].noteId);
-  }
-}
+using qxtest::NewNote;
+using qxtest::SetNotes;
 
 TEST(MusicXmlWriterTest, NotesAddedRemovedOrTurnedIntoRestsRewriteOnlyTheirElements) {
   const std::string input = OneMeasure(0, Lines({kChordNotes[0], kChordNotes[1], kChordNotes[2], kRest}));
@@ -245,24 +229,6 @@ TEST(MusicXmlWriterTest, NotesAddedRemovedOrTurnedIntoRestsRewriteOnlyTheirEleme
   }
 }
 
-// The pitches of every entry of a cell, each entry's sorted, with its position.
-std::vector<std::pair<int, std::vector<std::string>>> CellPitches(const ImportedScore& score, int staff,
-                                                                  int measure, int layer) {
-  std::vector<std::pair<int, std::vector<std::string>>> cell;
-  for (const EXENTRY& entry : score.document.Entries(staff, measure, layer)) {
-    const host::musicxml::Key key = score.OriginOf(std::uint32_t{entry.entryNumber})->key;
-    std::vector<std::string> pitches;
-    const int count = (entry.flags & quavix::entryflag::kNoteEntry) != 0 ? entry.noteCount : 0;
-    for (int i = 0; i < count; ++i) {
-      pitches.push_back(host::musicxml::ScientificPitch(
-          host::musicxml::ToWrittenPitch({entry.notes[i].displacement, entry.notes[i].raiseLower}, key)));
-    }
-    std::sort(pitches.begin(), pitches.end());
-    cell.emplace_back(entry.position, pitches);
-  }
-  return cell;
-}
-
 // Every corpus score with notes removed and added, notes turned into rests
 // and rests into notes all over: what is written reads back as the document
 // the changes left.
@@ -272,37 +238,7 @@ TEST(MusicXmlWriterTest, StructuralChangesOnEveryCorpusScoreReadBackAsTheDocumen
     SCOPED_TRACE(file.path().string());
     ImportedScore score;
     host::musicxml::ReadMusicXmlFile(file.path().string(), score);
-    host::Document& doc = score.document;
-    int changed = 0;
-    for (int measure = 1; measure <= doc.MeasureCount(); ++measure) {
-      for (int staff = 1; staff <= doc.StaffCount(); ++staff) {
-        for (int layer = 0; layer < doc.MaxLayers(); ++layer) {
-          int k = 0;
-          for (const EXENTRY& stored : doc.Entries(staff, measure, layer)) {
-            EXENTRY& entry = const_cast<EXENTRY&>(stored);
-            const bool notes = (entry.flags & quavix::entryflag::kNoteEntry) != 0 && entry.noteCount > 0;
-            const int turn = k++ % 3;
-            if (notes && turn == 0 && entry.noteCount < quavix::kMaxNotesPerEntry) {
-              // The first note goes, a note a step above the last one comes.
-              const EXNOTE last = entry.notes[entry.noteCount - 1];
-              std::vector<NewNote> next;
-              for (int i = 1; i < entry.noteCount; ++i)
-                next.push_back(
-                    {entry.notes[i].noteId, entry.notes[i].displacement, entry.notes[i].raiseLower});
-              next.push_back({50, last.displacement + 1, 0});
-              SetNotes(entry, next);
-            } else if (notes && turn == 1) {
-              SetNotes(entry, {});
-            } else if (!notes && turn == 2) {
-              SetNotes(entry, {{1, 0, 0}, {2, 2, 0}});
-            } else {
-              continue;
-            }
-            ++changed;
-          }
-        }
-      }
-    }
+    const int changed = qxtest::EditEntriesAllOver(score.document);
     host::musicxml::WrittenScore written;
     try {
       written = WriteChanges(score, "out");
@@ -315,14 +251,7 @@ TEST(MusicXmlWriterTest, StructuralChangesOnEveryCorpusScoreReadBackAsTheDocumen
     EXPECT_EQ(static_cast<int>(written.changes.size()), changed);
     ImportedScore reread;
     ReadMusicXml(written.text, "out", reread);
-    for (int measure = 1; measure <= doc.MeasureCount(); ++measure) {
-      for (int staff = 1; staff <= doc.StaffCount(); ++staff) {
-        for (int layer = 0; layer < doc.MaxLayers(); ++layer) {
-          EXPECT_EQ(CellPitches(reread, staff, measure, layer), CellPitches(score, staff, measure, layer))
-              << "measure " << measure << ", staff " << staff << ", layer " << layer + 1;
-        }
-      }
-    }
+    EXPECT_EQ(qxtest::PitchesOf(reread), qxtest::PitchesOf(score));
     if (const char* dir = std::getenv("QX_WRITTEN_SCORES_DIR")) {  // kept for the schema check
       std::ofstream(std::filesystem::path(dir) / file.path().filename(), std::ios::binary) << written.text;
     }
