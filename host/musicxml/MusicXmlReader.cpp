@@ -193,8 +193,8 @@ class PartReader {
   }
 
   int LayerOf(int staff, const NoteParts& note) {
-    std::string voice = note.voice.child_value();
-    if (voice.empty()) voice = "1";
+    const char* written = note.voice.child_value();
+    const std::string voice(*written != '\0' ? written : "1");
     auto& voices = voices_[static_cast<std::size_t>(staff - 1)];
     const auto it = std::find(voices.begin(), voices.end(), voice);
     if (it != voices.end()) return static_cast<int>(it - voices.begin());
