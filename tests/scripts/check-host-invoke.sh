@@ -2,9 +2,9 @@
 # Runs "quavix-host invoke" and "dump" on the example chorale and on bad input, and
 # checks the output, the exit codes, and that no output is left behind when
 # there is an error.
-# Usage: check-host-invoke.sh HOST PLUGIN SCORE SCHEMA
+# Usage: check-host-invoke.sh HOST PLUGIN SCORE SCHEMA INCOMPLETE-PLUGIN
 set -uo pipefail
-host=$1 plugin=$2 score=$3 schema=$4
+host=$1 plugin=$2 score=$3 schema=$4 incomplete=$5
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail=0
@@ -35,12 +35,43 @@ expect_error() {  # CODE MESSAGE ARGS...
 }
 printf '<score-partwise>\n<part id="P1">\n<measure>\n</part>\n' > "$work/malformed.musicxml"
 printf '<score-timewise version="4.0"/>\n' > "$work/timewise.musicxml"
+printf '<html/>\n' > "$work/page.musicxml"
+# One staff: a part of the form <part-list/> .. <part>MEASURE</part>.
+one_measure() {
+  printf '<score-partwise version="4.0"><part-list><score-part id="P1"><part-name>P</part-name></score-part>'
+  printf '</part-list><part id="P1"><measure number="1"><attributes><divisions>1</divisions></attributes>%s' "$1"
+  printf '</measure></part></score-partwise>\n'
+}
+voices=""
+for v in 1 2 3 4 5; do
+  voices="$voices<note><pitch><step>C</step><octave>4</octave></pitch><duration>4</duration><voice>$v</voice></note>"
+  [ $v -lt 5 ] && voices="$voices<backup><duration>4</duration></backup>"
+done
+one_measure "$voices" > "$work/voices.musicxml"
+# Drop 2nds would move the G of C0 E0 G0 C1 below octave 0.
+chord=""
+for p in C0 E0 G0 C1; do
+  chord="$chord<note>$([ $p = C0 ] || echo '<chord/>')<pitch><step>${p%?}</step><octave>${p#?}</octave></pitch><duration>1</duration></note>"
+done
+one_measure "$chord" > "$work/low.musicxml"
 expect_error 2 "cannot open the file" --plugin "$plugin" "$work/none.musicxml"
 expect_error 2 "malformed XML at line 4" --plugin "$plugin" "$work/malformed.musicxml"
 expect_error 2 "timewise MusicXML is not supported" --plugin "$plugin" "$work/timewise.musicxml"
 expect_error 2 "expected A-B" --plugin "$plugin" --measures 3-99 "$score"
 expect_error 2 "" --plugin "$plugin" --hidden-layers 5 "$score"
+expect_error 2 "not a MusicXML score (the root element is <html>)" --plugin "$plugin" "$work/page.musicxml"
+expect_error 2 "more than four voices on one staff: voice 5 (part P1, measure 1, staff 1)" \
+  --plugin "$plugin" "$work/voices.musicxml"
+expect_error 2 "a note moved to G-1, outside MusicXML's octaves 0 to 9" --plugin "$plugin" "$work/low.musicxml"
 expect_error 3 "plug-in module not found" --plugin "$work/none.so" "$score"
+expect_error 3 "does not export the entry point QuavixExtensionInvoke" --plugin "$incomplete" "$score"
+# Bad usage: a usage message and exit 2.
+err=$("$host" invoke --plugin "$plugin" "$score" 2>&1 >/dev/null); rc=$?
+check '[ $rc -eq 2 ] && printf "%s" "$err" | grep -q -- "-o"' "invoke without -o: exit $rc ($err)"
+# A file at OUTPUT is left as it was when the command fails.
+printf 'kept\n' > "$work/existing.musicxml"
+"$host" invoke --plugin "$plugin" "$work/low.musicxml" -o "$work/existing.musicxml" 2>/dev/null
+check '[ "$(cat "$work/existing.musicxml")" = kept ]' "a failed invoke changed the existing output file"
 check '[ -z "$(ls -A "$work" | grep partial)" ]' "a temporary file was left"
 
 # Compressed MusicXML in and out.
