@@ -210,6 +210,13 @@ int main(int argc, char** argv) {
   CLI::App* dump = app.add_subcommand("dump", "Show the host's document as read from a MusicXML score");
   dump->add_flag("--json", dumpJson, "As JSON");
   dump->add_option("INPUT", dumpInput, "MusicXML score")->required();
+#else
+  // Without the MusicXML libraries (the Windows cross build) the commands
+  // that read scores still exist, and say why they cannot run.
+  CLI::App* invoke = app.add_subcommand("invoke", "Not in this build: it reads no MusicXML");
+  CLI::App* dump = app.add_subcommand("dump", "Not in this build: it reads no MusicXML");
+  invoke->allow_extras();
+  dump->allow_extras();
 #endif
 
   try {
@@ -235,6 +242,12 @@ int main(int argc, char** argv) {
         host::musicxml::DumpText(score, std::cout);
       }
       return 0;
+    }
+#else
+    if (invoke->parsed() || dump->parsed()) {
+      std::cerr << "quavix-host: this build of quavix-host reads no MusicXML (it was built without pugixml "
+                   "and libzip)\n";
+      return kExitUsage;
     }
 #endif
   } catch (const host::PluginError& error) {
