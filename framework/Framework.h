@@ -18,5 +18,6 @@
 #include "framework/notes/FCNoteEntryCell.h"
 #include "framework/plugin/PluginCommand.h"
 #include "framework/regions/FCCells.h"
+#include "framework/records/RecordFamilies.h"
 #include "framework/regions/FCMusicRegion.h"
 #include "pdk/binding/HostModule.h"

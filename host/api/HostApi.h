@@ -20,7 +20,8 @@
 #define QX_IMPLEMENTED_HOST_FUNCTIONS(X) \
   X(GetMaxLayers) X(LoadTGF) X(InsertEXENTRY) X(DeleteEXENTRY) X(SaveTGF) X(FreeTGF) \
   X(GetShowLayer) X(GetTGFDuration) \
-  X(GetCurERegions) X(SetCurERegion) X(SlotToInst) X(InstToSlot) X(GetCurrentMorvelDocument)
+  X(GetCurERegions) X(SetCurERegion) X(SlotToInst) X(InstToSlot) X(GetCurrentMorvelDocument) \
+  X(LoadEData) X(SaveEData) X(CreateEData) X(DeleteEData) X(NextEData) X(PreviousEData)
 // clang-format on
 
 namespace host::api {
@@ -46,5 +47,18 @@ std::int32_t QXAPI GetCurERegions(std::int32_t* scratch, EREGION* selection, ERE
                                   std::uint32_t version);
 void QXAPI SetCurERegion(EREGION* region, std::uint32_t version);
 std::int32_t QXAPI GetCurrentMorvelDocument(std::uint32_t version);
+
+// Data records (RecordApi.cpp): see host/document/RecordStore.h.
+std::int32_t QXAPI LoadEData(std::uint32_t tag, void* key, void* buffer, std::int32_t* size,
+                             std::uint32_t version);
+std::int32_t QXAPI SaveEData(std::uint32_t tag, void* key, void* buffer, std::int32_t size,
+                             std::uint32_t version);
+std::int32_t QXAPI CreateEData(std::uint32_t tag, void* key, void* buffer, std::int32_t size,
+                               std::uint32_t version);
+std::int32_t QXAPI DeleteEData(std::uint32_t tag, void* key, std::uint32_t version);
+std::int32_t QXAPI NextEData(std::uint32_t tag, void* key, void* buffer, std::int32_t size,
+                             std::uint32_t version);
+std::int32_t QXAPI PreviousEData(std::uint32_t tag, void* key, void* buffer, std::int32_t size,
+                                 std::uint32_t version);
 
 }  // namespace host::api

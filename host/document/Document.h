@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "host/document/RecordStore.h"
 #include "interface/HostRecords.h"
 
 namespace host {
@@ -72,6 +73,10 @@ class Document {
   int SaveCount(int staffId, int measure, int layer) const;
   int TotalSaveCount() const { return totalSaves_; }
 
+  // The data records: measures, staves, text, clefs and the rest.
+  RecordStore& Records() { return records_; }
+  const RecordStore& Records() const { return records_; }
+
   // The number the next unnumbered entry gets. Numbers rise and are never
   // reused, not even after their entry is gone; a saved entry that carries a
   // number of its own moves this past it.
@@ -98,6 +103,7 @@ class Document {
   std::unordered_map<CellKey, Cell> cells_;  // only cells ever written
   std::uint64_t lastEntryNumber_ = 0;        // wider than a number, so "none left" is seen
   int totalSaves_ = 0;
+  RecordStore records_;
 };
 
 }  // namespace host

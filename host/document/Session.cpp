@@ -57,6 +57,7 @@ bool Session::EndRun() {
 void Session::Reset() {
   lent_.clear();
   violations_.clear();
+  recordCalls_.clear();
   document_ = Document();
   open_ = false;
   nextSequence_ = 0;

@@ -36,6 +36,19 @@ class Session {
   bool Release(const EXTGF2005a* frame);
   int LentFrameCount() const { return static_cast<int>(lent_.size()); }
 
+  // A data-record call as the host received it: which function, the tag,
+  // the key before the call, the size (on entry, for a load) and the
+  // version. Kept so that what a module's wrappers passed can be checked.
+  struct RecordCall {
+    std::string function;
+    std::uint32_t tag;
+    RecordKey key;
+    std::int32_t size;
+    std::uint32_t version;
+  };
+  void LogRecordCall(RecordCall call) { recordCalls_.push_back(std::move(call)); }
+  const std::vector<RecordCall>& RecordCalls() const { return recordCalls_; }
+
   void AddViolation(std::string message);
   const std::vector<std::string>& Violations() const { return violations_; }
 
@@ -57,6 +70,7 @@ class Session {
   std::unordered_map<const EXTGF2005a*, Loan> lent_;
   std::uint64_t nextSequence_ = 0;
   std::vector<std::string> violations_;
+  std::vector<RecordCall> recordCalls_;
 };
 
 }  // namespace host
