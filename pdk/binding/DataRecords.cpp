@@ -137,7 +137,7 @@ void HandleMorvelVersion(const std::uint32_t& tag, QxLong size, QxULong& version
   }
 }
 
-short QXAPI FX_LoadEData(std::uint32_t tag, void* key, void* buffer, QxLong* size, QxULong version) {
+short QXAPI FX_LoadEData(QxULong tag, void* key, void* buffer, QxLong* size, QxULong version) {
   QxULong v = version;
   HandleMorvelVersion(tag, size != nullptr ? *size : 0, v);
   std::size_t cleared = 0;
@@ -155,7 +155,7 @@ short QXAPI FX_LoadEData(std::uint32_t tag, void* key, void* buffer, QxLong* siz
   return LoadFromHost(tag, key, buffer, size, v);
 }
 
-short QXAPI FX_SaveEData(std::uint32_t tag, void* key, void* buffer, QxLong size, QxULong version) {
+short QXAPI FX_SaveEData(QxULong tag, void* key, void* buffer, QxLong size, QxULong version) {
   QxULong v = version;
   HandleMorvelVersion(tag, size, v);
   // Callers of old versions write their records as they are.
@@ -168,19 +168,19 @@ short QXAPI FX_SaveEData(std::uint32_t tag, void* key, void* buffer, QxLong size
   return HostCall<HostFn::SaveEData>::Invoke(v, tag, key, buffer, size);
 }
 
-short QXAPI FX_CreateEData(std::uint32_t tag, void* key, void* buffer, QxLong size, QxULong version) {
+short QXAPI FX_CreateEData(QxULong tag, void* key, void* buffer, QxLong size, QxULong version) {
   QxULong v = version;
   HandleMorvelVersion(tag, size, v);
   return HostCall<HostFn::CreateEData>::Invoke(v, tag, key, buffer, size);
 }
 
-short QXAPI FX_PreviousEData(std::uint32_t tag, void* key, void* buffer, QxLong size, QxULong version) {
+short QXAPI FX_PreviousEData(QxULong tag, void* key, void* buffer, QxLong size, QxULong version) {
   QxULong v = version;
   HandleMorvelVersion(tag, size, v);
   return HostCall<HostFn::PreviousEData>::Invoke(v, tag, key, buffer, size);
 }
 
-short QXAPI FX_NextEData(std::uint32_t tag, void* key, void* buffer, QxLong size, QxULong version) {
+short QXAPI FX_NextEData(QxULong tag, void* key, void* buffer, QxLong size, QxULong version) {
   QxULong v = version;
   HandleMorvelVersion(tag, size, v);
   return HostCall<HostFn::NextEData>::Invoke(v, tag, key, buffer, size);
