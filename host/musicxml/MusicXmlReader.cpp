@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <sstream>
 
 namespace host::musicxml {
@@ -107,22 +109,40 @@ struct PendingEntry {
 
 class PartReader {
  public:
-  PartReader(const std::string& name, const pugi::xml_node& part, int firstSlot, int staves)
+  PartReader(const std::string& name, const pugi::xml_node& part, int firstSlot, int staves,
+             ClefTable& clefTable)
       : name_(name),
         part_(part),
         firstSlot_(firstSlot),
         keys_(static_cast<std::size_t>(staves)),
-        voices_(static_cast<std::size_t>(staves)) {}
+        clefs_(static_cast<std::size_t>(staves), 0),
+        voices_(static_cast<std::size_t>(staves)),
+        clefTable_(clefTable) {}
+
+  // What the measure just read gives its measure record: the key on the
+  // first staff when it began, and its barlines.
+  const MeasureOrigin& Measure() const { return measure_; }
+  // The part's first transposition, octave changes included.
+  int Diatonic() const { return diatonic_; }
+  int Chromatic() const { return chromatic_; }
 
   // The measure's entries, in document order.
   std::vector<PendingEntry> ReadMeasure(const pugi::xml_node& measure, int number) {
     measureNumber_ = number;
+    measure_ = MeasureOrigin{};
+    bool begun = false;  // past what comes before the measure's first onset
     std::vector<PendingEntry> entries;
     double time = 0;    // EDU from the start of the measure
     int previous = -1;  // the entry of the last note that was not a chord note
     for (const pugi::xml_node& child : measure.children()) {
       const std::string element = child.name();
-      if (element == "attributes") {
+      if (!begun && (element == "note" || element == "backup" || element == "forward")) {
+        measure_.key = keys_[0];
+        begun = true;
+      }
+      if (element == "barline") {
+        ReadBarline(child);
+      } else if (element == "attributes") {
         ReadAttributes(child);
       } else if (element == "backup") {
         time -= Edu(ChildNumber(child, "duration", 0));
@@ -147,6 +167,7 @@ class PartReader {
         if (!note.grace) time += Edu(NumberOf(note.duration, 0));
       }
     }
+    if (!begun) measure_.key = keys_[0];
     return entries;
   }
 
@@ -160,7 +181,51 @@ class PartReader {
     return staff > 0 ? where + ", staff " + std::to_string(staff) : where;
   }
 
+  void ReadBarline(const pugi::xml_node& barline) {
+    const int code = BarlineCode(barline.child_value("bar-style"));
+    const std::string location = barline.attribute("location").value();
+    if (location == "left") {
+      measure_.leftBarline = code;
+      measure_.leftBarlineElement = barline;
+    } else if (location.empty() || location == "right") {
+      measure_.rightBarline = code;
+      measure_.rightBarlineElement = barline;
+    }
+  }
+
+  void ReadClef(const pugi::xml_node& element) {
+    Clef clef;
+    const std::string sign = element.child_value("sign");
+    clef.sign = sign == "G" || sign == "F" || sign == "C" ? sign[0]
+                : sign == "TAB"                           ? 'T'
+                : sign == "none"                          ? 'N'
+                                                          : 'P';
+    const int defaultLine = clef.sign == 'F'                       ? 4
+                            : clef.sign == 'C' || clef.sign == 'P' ? 3
+                            : clef.sign == 'T'                     ? 5
+                                                                   : 2;
+    clef.line = ChildInt(element, "line", defaultLine);
+    if (clef.line < 1 || clef.line > 5) clef.line = defaultLine;  // lines of a five-line staff
+    clef.octaveChange = ChildInt(element, "clef-octave-change", 0);
+    if (clef.octaveChange < -2 || clef.octaveChange > 2)
+      Fail(name_, "a clef more than two octaves off (" + Where() + ")");
+    const int staff = element.attribute("number").as_int(1);
+    if (staff < 1 || staff > static_cast<int>(clefs_.size())) return;  // a staff the part does not have
+    clefs_[static_cast<std::size_t>(staff - 1)] = clefTable_.IndexOf(clef);
+  }
+
   void ReadAttributes(const pugi::xml_node& attributes) {
+    for (const pugi::xml_node& clef : attributes.children("clef")) ReadClef(clef);
+    if (!transposed_) {
+      if (const pugi::xml_node transpose = attributes.child("transpose")) {
+        const int octaves = ChildInt(transpose, "octave-change", 0);
+        diatonic_ = ChildInt(transpose, "diatonic", 0) + 7 * octaves;
+        chromatic_ = static_cast<int>(std::lround(ChildNumber(transpose, "chromatic", 0))) + 12 * octaves;
+        if (diatonic_ < -128 || diatonic_ > 127 || chromatic_ < -200 || chromatic_ > 200)
+          Fail(name_, "a transposition beyond the host's (" + Where() + ")");
+        transposed_ = true;
+      }
+    }
     if (pugi::xml_node divisions = attributes.child("divisions")) {
       const double value = divisions.text().as_double(0);
       if (!(value > 0)) Fail(name_, "divisions must be positive (" + Where() + ")");
@@ -214,6 +279,7 @@ class PartReader {
     entry.record.duration =
         note.grace ? 0 : static_cast<std::int32_t>(std::lround(Edu(NumberOf(note.duration, 0))));
     entry.origin.key = keys_[static_cast<std::size_t>(staff - 1)];
+    entry.record.clef = static_cast<std::int16_t>(clefs_[static_cast<std::size_t>(staff - 1)]);
     entry.origin.first = note.element;
     if (!note.rest) AddNote(entry, note);
     return entry;
@@ -265,7 +331,13 @@ class PartReader {
   pugi::xml_node part_;
   int firstSlot_;
   std::vector<Key> keys_;                         // by staff, in force now
+  std::vector<int> clefs_;                        // by staff: the clef index in force now
   std::vector<std::vector<std::string>> voices_;  // by staff: voice names in layer order
+  ClefTable& clefTable_;
+  MeasureOrigin measure_;
+  bool transposed_ = false;
+  int diatonic_ = 0;
+  int chromatic_ = 0;
   double divisions_ = 1;
   int measureNumber_ = 0;
 };
@@ -352,15 +424,23 @@ void ReadMusicXml(std::string text, const std::string& name, ImportedScore& scor
   }
   score.document = Document();
   score.origins.clear();
+  score.measures.clear();
+  score.staves.clear();
   score.document.SetStaves(staffIds);
   score.document.SetMeasureCount(measures);
 
+  std::map<std::string, pugi::xml_node> partNames;  // by part ID
+  for (const pugi::xml_node& scorePart : root.child("part-list").children("score-part")) {
+    partNames[scorePart.attribute("id").value()] = scorePart.child("part-name");
+  }
+  ClefTable clefTable;
   for (std::size_t p = 0; p < parts.size(); ++p) {
-    PartReader reader(name, parts[p], firstSlots[p], staves[p]);
+    PartReader reader(name, parts[p], firstSlots[p], staves[p], clefTable);
     int measureNumber = 0;
     for (const pugi::xml_node& measure : parts[p].children("measure")) {
       ++measureNumber;
       std::vector<PendingEntry> entries = reader.ReadMeasure(measure, measureNumber);
+      if (p == 0) score.measures.push_back(reader.Measure());
       // Each cell's entries in time order; equal onsets keep document order,
       // so a grace note stays before the note it leads to.
       std::stable_sort(entries.begin(), entries.end(), [](const PendingEntry& a, const PendingEntry& b) {
@@ -374,7 +454,20 @@ void ReadMusicXml(std::string text, const std::string& name, ImportedScore& scor
         score.origins.push_back(std::move(entry.origin));
       }
     }
+    StaffOrigin staff;
+    staff.partNameElement = partNames[parts[p].attribute("id").value()];
+    staff.partName = staff.partNameElement.child_value();
+    staff.diatonic = reader.Diatonic();
+    staff.chromatic = reader.Chromatic();
+    for (int s = 0; s < staves[p]; ++s) score.staves.push_back(staff);
   }
+  const pugi::xml_node firstMeasure = parts[0].child("measure");
+  char* end = nullptr;
+  const char* number = firstMeasure.attribute("number").value();
+  const long first = std::strtol(number, &end, 10);
+  const bool numeric = *number != '\0' && *end == '\0' && first >= -32767 && first <= 32767;
+  StoreScoreRecords(score.measures, score.staves, clefTable, numeric ? static_cast<int>(first) : 1,
+                    score.document.Records());
 }
 
 }  // namespace host::musicxml

@@ -7,7 +7,7 @@
 // in EDU (1024 a quarter note); a <chord/> note joins the entry before it, a
 // rest is an entry without notes, a grace note an entry at the onset of the
 // note after it. Pitches map as PitchMapping.h says, with the key in force on
-// the staff.
+// the staff. The document's data records are made as ScoreRecords.h says.
 #pragma once
 
 #include <pugixml.hpp>
@@ -19,6 +19,7 @@
 
 #include "host/document/Document.h"
 #include "host/musicxml/PitchMapping.h"
+#include "host/musicxml/ScoreRecords.h"
 
 namespace host::musicxml {
 
@@ -45,7 +46,9 @@ struct ImportedScore {
   std::string text;        // the file's bytes as read
   pugi::xml_document xml;  // parsed from them, comments and whitespace kept
   Document document;
-  std::vector<EntryOrigin> origins;  // entry number n came from origins[n - 1]
+  std::vector<EntryOrigin> origins;     // entry number n came from origins[n - 1]
+  std::vector<MeasureOrigin> measures;  // measure n from measures[n - 1]
+  std::vector<StaffOrigin> staves;      // staff n from staves[n - 1]
 
   // Where an entry came from; null for an entry the reader did not make.
   const EntryOrigin* OriginOf(std::uint32_t entryNumber) const {

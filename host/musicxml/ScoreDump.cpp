@@ -2,8 +2,11 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "host/musicxml/MusicXmlWriter.h"
+#include "host/musicxml/ScoreRecords.h"
+#include "interface/MeasureRecords.h"
 
 namespace host::musicxml {
 namespace {
@@ -34,6 +37,87 @@ void ForEachFrame(const Document& doc, Visit visit) {
   }
 }
 
+// A field of a record as the dump shows it: a number or a text.
+struct Field {
+  std::string name;
+  long number = 0;
+  std::string text;
+  bool isText = false;
+};
+
+Field Number(std::string name, long value) { return Field{std::move(name), value, "", false}; }
+Field Text(std::string name, std::string value) { return Field{std::move(name), 0, std::move(value), true}; }
+
+std::string TagName(std::uint32_t tag) {
+  std::string name;
+  for (int shift = 24; shift >= 0; shift -= 8) {
+    const char c = static_cast<char>((tag >> shift) & 0xFF);
+    if (c < 0x20 || c > 0x7E) return Hex(tag, 8);
+    name += c;
+  }
+  return name;
+}
+
+long Get16(const std::string& body, std::size_t offset, bool isSigned = true) {
+  if (body.size() < offset + 2) return 0;
+  const auto value = static_cast<std::uint16_t>(static_cast<unsigned char>(body[offset]) |
+                                                (static_cast<unsigned char>(body[offset + 1]) << 8));
+  return isSigned ? static_cast<std::int16_t>(value) : value;
+}
+
+// A text field: up to its NUL or the end of the field.
+std::string TextAt(const std::string& body, std::size_t offset, std::size_t length) {
+  if (body.size() <= offset) return "";
+  const std::string field = body.substr(offset, length);
+  return field.substr(0, field.find('\0'));
+}
+
+// What the host's records mean, for the tags the reader makes
+// (ScoreRecords.h); other records show their size only.
+std::vector<Field> FieldsOf(std::uint32_t tag, const std::string& body) {
+  if (tag == quavix::kMeasureTag) {
+    return {Number("key value", Get16(body, 2, false)),
+            Number("right barline", (Get16(body, 10, false) >> 4) & 0xF),
+            Number("left barline", (Get16(body, 16, false) >> 4) & 0xF)};
+  }
+  if (tag == quavix::kMeasureNumberRegionTag) {
+    return {Number("start measure", Get16(body, 132)), Number("end measure", Get16(body, 134) - 1),
+            Number("start number", Get16(body, 140) + 1), Text("prefix", TextAt(body, 142, 24)),
+            Text("suffix", TextAt(body, 166, 30))};
+  }
+  if (tag == kStaffTag)
+    return {Number("transposition", Get16(body, 20, false)),
+            Number("full name block", Get16(body, 30, false))};
+  if (tag == kTextBlockTag) return {Number("raw text", Get16(body, 0))};
+  if (tag == kRawTextTag) return {Text("text", body.substr(0, body.find('\0')))};
+  if (tag == kClefDefTag && body.size() >= 5) {
+    return {Number("middle line steps above C4", Get16(body, 0)), Text("sign", std::string(1, body[2])),
+            Number("line", body[3]), Number("octave change", static_cast<signed char>(body[4]))};
+  }
+  return {};
+}
+
+std::string JsonText(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+std::vector<long> KeyFields(const RecordKey& key) {
+  return {KeyUnsigned16(key, 0), KeyUnsigned16(key, 2), KeyUnsigned16(key, 4), KeyUnsigned16(key, 6)};
+}
+
 }  // namespace
 
 void DumpText(const ImportedScore& score, std::ostream& out) {
@@ -56,6 +140,16 @@ void DumpText(const ImportedScore& score, std::ostream& out) {
       }
     }
   });
+  for (const RecordStore::Record& record : doc.Records().All()) {
+    const std::vector<long> key = KeyFields(record.key);
+    out << "record " << TagName(record.tag) << " key " << key[0] << ' ' << key[1] << ' ' << key[2] << ' '
+        << key[3] << ": " << record.body->size() << " bytes";
+    for (const Field& field : FieldsOf(record.tag, *record.body)) {
+      out << ", " << field.name << ' '
+          << (field.isText ? "\"" + field.text + "\"" : std::to_string(field.number));
+    }
+    out << '\n';
+  }
 }
 
 void DumpJson(const ImportedScore& score, std::ostream& out) {
@@ -82,6 +176,20 @@ void DumpJson(const ImportedScore& score, std::ostream& out) {
     }
     out << "\n    ]}";
   });
+  out << "\n  ],\n  \"records\": [";
+  bool firstRecord = true;
+  for (const RecordStore::Record& record : doc.Records().All()) {
+    const std::vector<long> key = KeyFields(record.key);
+    out << (firstRecord ? "\n" : ",\n") << "    {\"tag\": " << JsonText(TagName(record.tag)) << ", \"key\": ["
+        << key[0] << ", " << key[1] << ", " << key[2] << ", " << key[3]
+        << "], \"size\": " << record.body->size();
+    firstRecord = false;
+    for (const Field& field : FieldsOf(record.tag, *record.body)) {
+      out << ", " << JsonText(field.name) << ": "
+          << (field.isText ? JsonText(field.text) : std::to_string(field.number));
+    }
+    out << "}";
+  }
   out << "\n  ]\n}\n";
 }
 

@@ -1,0 +1,120 @@
+#include "host/musicxml/ScoreRecords.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "host/musicxml/MusicXmlReader.h"
+#include "interface/MeasureRecords.h"
+
+namespace {
+
+using host::NumberedKey;
+using host::musicxml::ImportedScore;
+
+std::int16_t Field16(const std::string& body, std::size_t offset) {
+  return static_cast<std::int16_t>(static_cast<unsigned char>(body[offset]) |
+                                   (static_cast<unsigned char>(body[offset + 1]) << 8));
+}
+
+// Two parts: a named part in B flat with a bass clef from measure 2 and a
+// key change to D minor there, and an unnamed part; barlines on measure 2.
+const char* const kScore = R"(<?xml version="1.0"?>
+<score-partwise version="4.0">
+  <part-list>
+    <score-part id="P1"><part-name>Clarinet in B&#x266D;</part-name></score-part>
+    <score-part id="P2"><part-name></part-name></score-part>
+  </part-list>
+  <part id="P1">
+    <measure number="0">
+      <attributes><divisions>1</divisions><key><fifths>2</fifths></key>
+        <transpose><diatonic>-1</diatonic><chromatic>-2</chromatic></transpose></attributes>
+      <note><pitch><step>C</step><octave>4</octave></pitch><duration>4</duration></note>
+    </measure>
+    <measure number="1">
+      <barline location="left"><bar-style>heavy-light</bar-style></barline>
+      <attributes><key><fifths>-1</fifths><mode>minor</mode></key><clef><sign>F</sign><line>4</line></clef></attributes>
+      <note><pitch><step>C</step><octave>3</octave></pitch><duration>4</duration></note>
+      <barline><bar-style>light-heavy</bar-style></barline>
+    </measure>
+  </part>
+  <part id="P2">
+    <measure number="0"><note><rest/><duration>4</duration></note></measure>
+    <measure number="1">
+      <attributes><clef><sign>G</sign><line>2</line><clef-octave-change>-1</clef-octave-change></clef></attributes>
+      <note><pitch><step>C</step><octave>4</octave></pitch><duration>4</duration></note>
+    </measure>
+  </part>
+</score-partwise>
+)";
+
+TEST(ScoreRecordsTest, AnImportedScoreHasItsMeasuresStavesNamesAndClefsAsRecords) {
+  ImportedScore score;
+  host::musicxml::ReadMusicXml(kScore, "records.musicxml", score);
+  const host::RecordStore& store = score.document.Records();
+  auto record = [&](std::uint32_t tag, std::uint16_t item) {
+    const std::string* body = store.Find(tag, NumberedKey(item));
+    EXPECT_NE(body, nullptr) << tag << " " << item;
+    return body != nullptr ? *body : std::string();
+  };
+
+  const std::string first = record(quavix::kMeasureTag, 1), second = record(quavix::kMeasureTag, 2);
+  ASSERT_EQ(first.size(), sizeof(EDTMeasure));
+  EXPECT_EQ(Field16(first, 2), 0x0002) << "two sharps, major";
+  EXPECT_EQ(Field16(second, 2), 0x01FF) << "one flat, minor: the key in force when the measure begins";
+  EXPECT_EQ((Field16(second, 10) >> 4) & 0xF, 2) << "right barline light-heavy";
+  EXPECT_EQ((Field16(second, 16) >> 4) & 0xF, 3) << "left barline heavy-light";
+  EXPECT_EQ(store.Count(quavix::kMeasureTag), 2u);
+
+  const std::string region = record(quavix::kMeasureNumberRegionTag, 1);
+  ASSERT_EQ(region.size(), sizeof(EDTMeasureNumberRegion));
+  EXPECT_EQ(Field16(region, 132), 1);
+  EXPECT_EQ(Field16(region, 134), 3) << "the measure after the last";
+  EXPECT_EQ(Field16(region, 140), -1) << "numbered from 0, the first measure's number";
+
+  const std::string clarinet = record(host::musicxml::kStaffTag, 1),
+                    other = record(host::musicxml::kStaffTag, 2);
+  ASSERT_EQ(clarinet.size(), 114u);
+  EXPECT_EQ(static_cast<std::uint16_t>(Field16(clarinet, 20)), 0x2000 | 0x00FF | 0x0F00)
+      << "one step down, lowered by one";
+  EXPECT_EQ(Field16(other, 20), 0);
+  EXPECT_EQ(Field16(other, 30), 0) << "no name, no text block";
+  const std::string block =
+      record(host::musicxml::kTextBlockTag, static_cast<std::uint16_t>(Field16(clarinet, 30)));
+  const std::string text = record(host::musicxml::kRawTextTag, static_cast<std::uint16_t>(Field16(block, 0)));
+  EXPECT_EQ(text, std::string("Clarinet in B\xE2\x99\xAD") + '\0') << "the name's bytes with a NUL";
+
+  // Clefs: treble (0), bass (1), treble an octave down (2).
+  EXPECT_EQ(store.Count(host::musicxml::kClefDefTag), 3u);
+  EXPECT_EQ(Field16(record(host::musicxml::kClefDefTag, 0), 0), 6) << "B4, six steps above C4";
+  EXPECT_EQ(Field16(record(host::musicxml::kClefDefTag, 1), 0), -6) << "D3";
+  EXPECT_EQ(Field16(record(host::musicxml::kClefDefTag, 2), 0), -1) << "B3";
+  EXPECT_EQ(score.document.Entries(1, 1, 0)[0].clef, 0);
+  EXPECT_EQ(score.document.Entries(1, 2, 0)[0].clef, 1);
+  EXPECT_EQ(score.document.Entries(2, 2, 0)[0].clef, 2);
+}
+
+TEST(ScoreRecordsTest, TranspositionWordsAndBarlineCodes) {
+  struct Case {
+    int diatonic, chromatic;
+    int interval, alteration;  // as the word's fields read
+  };
+  const Case cases[] = {{0, 0, 0, 0},     {-1, -2, -1, -1}, {-5, -9, -5, -1},
+                        {-7, -12, -7, 0}, {1, 2, 1, 0},     {-8, -14, -8, -1}};
+  for (const Case& c : cases) {
+    const std::uint16_t word = host::musicxml::TranspositionWord(c.diatonic, c.chromatic);
+    if (c.diatonic == 0 && c.chromatic == 0) {
+      EXPECT_EQ(word, 0);
+      continue;
+    }
+    EXPECT_NE(word & 0x2000, 0);
+    EXPECT_EQ(static_cast<std::int8_t>(word & 0xFF), c.interval) << c.diatonic;
+    EXPECT_EQ(static_cast<std::int8_t>(((word >> 8) & 0x0F) << 4) >> 4, c.alteration) << c.diatonic;
+  }
+  EXPECT_EQ(host::musicxml::BarlineCode("light-light"), 1);
+  EXPECT_EQ(host::musicxml::BarlineCode("none"), 6);
+  EXPECT_EQ(host::musicxml::BarlineCode("tick"), 0);
+}
+
+}  // namespace
