@@ -160,6 +160,7 @@ int RunInvoke(const InvokeOptions& options) {
       PrintPitches(change.after);
       std::cout << '\n';
     }
+    for (const std::string& change : written.recordChanges) std::cout << change << '\n';
     std::cout << written.changes.size() << (written.changes.size() == 1 ? " entry" : " entries")
               << " changed, written to " << options.output << '\n';
   }

@@ -186,10 +186,8 @@ class PartReader {
     const std::string location = barline.attribute("location").value();
     if (location == "left") {
       measure_.leftBarline = code;
-      measure_.leftBarlineElement = barline;
     } else if (location.empty() || location == "right") {
       measure_.rightBarline = code;
-      measure_.rightBarlineElement = barline;
     }
   }
 
@@ -441,6 +439,7 @@ void ReadMusicXml(std::string text, const std::string& name, ImportedScore& scor
       ++measureNumber;
       std::vector<PendingEntry> entries = reader.ReadMeasure(measure, measureNumber);
       if (p == 0) score.measures.push_back(reader.Measure());
+      score.measures[static_cast<std::size_t>(measureNumber - 1)].elements.push_back(measure);
       // Each cell's entries in time order; equal onsets keep document order,
       // so a grace note stays before the note it leads to.
       std::stable_sort(entries.begin(), entries.end(), [](const PendingEntry& a, const PendingEntry& b) {
@@ -455,6 +454,7 @@ void ReadMusicXml(std::string text, const std::string& name, ImportedScore& scor
       }
     }
     StaffOrigin staff;
+    staff.part = static_cast<int>(p);
     staff.partNameElement = partNames[parts[p].attribute("id").value()];
     staff.partName = staff.partNameElement.child_value();
     staff.diatonic = reader.Diatonic();

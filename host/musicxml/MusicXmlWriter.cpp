@@ -1,5 +1,8 @@
 #include "host/musicxml/MusicXmlWriter.h"
 
+#include "host/musicxml/RecordWriter.h"
+#include "host/musicxml/SourcePatcher.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -14,110 +17,6 @@ namespace {
 
 constexpr int kLowestOctave = 0;
 constexpr int kHighestOctave = 9;
-
-// Where an element's bytes are in the file it was parsed from: from its "<"
-// to just past its end tag, or past "/>" when it has none.
-struct Span {
-  std::size_t begin;
-  std::size_t end;
-};
-
-Span SpanOf(const std::string& source, const pugi::xml_node& element) {
-  const auto name = static_cast<std::size_t>(element.offset_debug());
-  const std::size_t startTagEnd = source.find('>', name);
-  if (source[startTagEnd - 1] == '/') return {name - 1, startTagEnd + 1};
-  // Elements of one name never nest inside each other in a note, so the
-  // next end tag of that name closes this one.
-  const std::string endTag = std::string("</") + element.name();
-  std::size_t at = source.find(endTag, startTagEnd);
-  while (std::strchr(" \t\r\n>", source[at + endTag.size()]) == nullptr) at = source.find(endTag, at + 1);
-  return {name - 1, source.find('>', at) + 1};
-}
-
-// Replacements of byte ranges of the file, applied all at once, so every
-// offset refers to the file as it was read.
-class Patcher {
- public:
-  explicit Patcher(const std::string& source) : source_(source) {}
-
-  const std::string& Source() const { return source_; }
-  std::size_t Count() const { return patches_.size(); }
-
-  void Replace(Span span, std::string text) {
-    patches_.push_back({span.begin, span.end - span.begin, std::move(text)});
-  }
-  void Insert(std::size_t offset, std::string text) { patches_.push_back({offset, 0, std::move(text)}); }
-
-  // Removes an element together with the whitespace that leads up to it, so
-  // no empty line is left where it stood.
-  void Remove(const pugi::xml_node& element) {
-    Span span = SpanOf(source_, element);
-    const pugi::xml_node before = element.previous_sibling();
-    if (before.type() == pugi::node_pcdata && IsSpace(before.value())) {
-      span.begin = static_cast<std::size_t>(before.offset_debug());
-    }
-    Replace(span, "");
-  }
-
-  // Replaces the character data of an element, whatever it is written as.
-  void SetText(const pugi::xml_node& element, const std::string& text) {
-    const pugi::xml_node data = element.first_child();
-    if (data.type() == pugi::node_pcdata) {
-      const auto start = static_cast<std::size_t>(data.offset_debug());
-      Replace({start, source_.find('<', start)}, text);
-      return;
-    }
-    // "<name/>" becomes "<name>text</name>"; "<name></name>" gets the text inside.
-    const std::size_t close = source_.find('>', static_cast<std::size_t>(element.offset_debug()));
-    if (source_[close - 1] == '/') {
-      Replace({close - 1, close + 1}, ">" + text + "</" + element.name() + ">");
-    } else {
-      Insert(close + 1, text);
-    }
-  }
-
-  // The bytes [span.begin, span.end) of the file with the patches that lie
-  // inside them applied; every patch must lie inside.
-  std::string Render(Span span) const {
-    std::vector<Patch> sorted = patches_;
-    std::stable_sort(sorted.begin(), sorted.end(), [](const Patch& a, const Patch& b) {
-      // At one offset, an insertion goes before a replacement that starts there.
-      return a.offset < b.offset || (a.offset == b.offset && a.length == 0 && b.length > 0);
-    });
-    std::string out;
-    out.reserve(span.end - span.begin + 64 * sorted.size());
-    std::size_t at = span.begin;
-    for (const Patch& patch : sorted) {
-      // Two edits of the same bytes would be a fault of this writer.
-      if (patch.offset < at || patch.offset + patch.length > span.end)
-        throw std::logic_error("overlapping edits of a MusicXML file");
-      out.append(source_, at, patch.offset - at);
-      out += patch.text;
-      at = patch.offset + patch.length;
-    }
-    out.append(source_, at, span.end - at);
-    return out;
-  }
-
-  std::string Apply() const { return Render({0, source_.size()}); }
-
- private:
-  struct Patch {
-    std::size_t offset;
-    std::size_t length;
-    std::string text;
-  };
-
-  static bool IsSpace(const char* text) {
-    for (; *text != '\0'; ++text) {
-      if (std::strchr(" \t\r\n", *text) == nullptr) return false;
-    }
-    return true;
-  }
-
-  const std::string& source_;
-  std::vector<Patch> patches_;
-};
 
 bool operator==(const WrittenPitch& a, const WrittenPitch& b) {
   return a.step == b.step && a.alter == b.alter && a.octave == b.octave;
@@ -403,6 +302,7 @@ WrittenScore WriteChanges(const ImportedScore& score, const std::string& name) {
   if (seenCount != score.origins.size()) {
     Fail(name, "the command removed entries, which cannot be written to MusicXML");
   }
+  written.recordChanges = WriteRecordChanges(score, patcher, name);
   written.text = patcher.Apply();
   return written;
 }

@@ -25,6 +25,7 @@ struct EntryChange {
 struct WrittenScore {
   std::string text;
   std::vector<EntryChange> changes;
+  std::vector<std::string> recordChanges;  // barlines and names, a line each
 };
 
 // "C#4", "Bb3", "F##5".

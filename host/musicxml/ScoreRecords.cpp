@@ -50,6 +50,12 @@ int BarlineCode(const std::string& barStyle) {
   return it == kCodes.end() ? 0 : it->second;
 }
 
+const char* BarStyle(int code) {
+  static constexpr const char* kStyles[] = {"regular",     "light-light", "light-heavy", "heavy-light",
+                                            "heavy-heavy", "dashed",      "none"};
+  return code >= 0 && code <= 6 ? kStyles[code] : "regular";
+}
+
 std::uint16_t TranspositionWord(int diatonic, int chromatic) {
   if (diatonic == 0 && chromatic == 0) return 0;
   // Semitones from C to each step of C major.

@@ -44,13 +44,13 @@ inline constexpr int kClefDefSize = 18;
 // What a measure's record is made from, with the elements it came from.
 struct MeasureOrigin {
   Key key;              // on the first staff, when the measure begins
-  int leftBarline = 0;  // codes as above
+  int leftBarline = 0;  // codes as above, from the first part
   int rightBarline = 0;
-  pugi::xml_node leftBarlineElement;   // <barline>, or none
-  pugi::xml_node rightBarlineElement;  // <barline>, or none
+  std::vector<pugi::xml_node> elements;  // the <measure> of each part
 };
 
 struct StaffOrigin {
+  int part = 0;          // index of the part, from 0
   std::string partName;  // empty: none
   int diatonic = 0;      // the part's transposition, octave changes included
   int chromatic = 0;
@@ -78,8 +78,9 @@ class ClefTable {
   std::vector<Clef> clefs_;
 };
 
-// The barline code of a <bar-style> text.
+// The barline code of a <bar-style> text, and the text of a code (0-6).
 int BarlineCode(const std::string& barStyle);
+const char* BarStyle(int code);
 // The transposition word: bit 13 set, the interval (diatonic steps) in bits
 // 0-7 and the alteration in bits 8-11, both signed. The alteration counts
 // from the note that many steps from C in C major: an instrument in B flat

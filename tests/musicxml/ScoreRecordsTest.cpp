@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/musicxml/MusicXmlReader.h"
+#include "host/musicxml/MusicXmlWriter.h"
 #include "interface/MeasureRecords.h"
 
 namespace {
@@ -115,6 +116,81 @@ TEST(ScoreRecordsTest, TranspositionWordsAndBarlineCodes) {
   EXPECT_EQ(host::musicxml::BarlineCode("light-light"), 1);
   EXPECT_EQ(host::musicxml::BarlineCode("none"), 6);
   EXPECT_EQ(host::musicxml::BarlineCode("tick"), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Sets a 16-bit field of a stored record.
+void Set16(host::RecordStore& store, std::uint32_t tag, std::uint16_t item, std::size_t offset, int value) {
+  std::string body = *store.Find(tag, NumberedKey(item));
+  body[offset] = static_cast<char>(value & 0xFF);
+  body[offset + 1] = static_cast<char>((value >> 8) & 0xFF);
+  store.Put(tag, NumberedKey(item), body);
+}
+
+TEST(ScoreRecordsTest, ChangedBarlinesAndNamesAreWrittenBackAndReadAgain) {
+  ImportedScore score;
+  host::musicxml::ReadMusicXml(kScore, "records.musicxml", score);
+  host::RecordStore& store = score.document.Records();
+  Set16(store, quavix::kMeasureTag, 2, 10, 0);       // right barline of measure 2: regular
+  Set16(store, quavix::kMeasureTag, 1, 16, 1 << 4);  // left barline of measure 1: light-light
+  const std::string block = *store.Find(host::musicxml::kTextBlockTag, NumberedKey(1));
+  store.Put(host::musicxml::kRawTextTag, NumberedKey(static_cast<std::uint16_t>(Field16(block, 0))),
+            std::string("Flute & <Piccolo>") + '\0');
+  const host::musicxml::WrittenScore written = host::musicxml::WriteChanges(score, "records.musicxml");
+  EXPECT_EQ(
+      written.recordChanges,
+      (std::vector<std::string>{"measure 1: left barline regular -> light-light",
+                                "measure 2: right barline light-heavy -> regular",
+                                "staff 1: name \"Clarinet in B\xE2\x99\xAD\" -> \"Flute & <Piccolo>\""}));
+  EXPECT_NE(written.text.find("<part-name>Flute &amp; &lt;Piccolo&gt;</part-name>"), std::string::npos);
+  EXPECT_NE(written.text.find("<barline><bar-style>regular</bar-style></barline>"), std::string::npos);
+
+  ImportedScore reread;
+  host::musicxml::ReadMusicXml(written.text, "out", reread);
+  const host::RecordStore& again = reread.document.Records();
+  for (std::uint16_t m : {1, 2}) {
+    EXPECT_EQ(*again.Find(quavix::kMeasureTag, NumberedKey(m)),
+              *store.Find(quavix::kMeasureTag, NumberedKey(m)))
+        << "measure " << m;
+  }
+  EXPECT_EQ(*again.Find(host::musicxml::kRawTextTag, NumberedKey(1)),
+            std::string("Flute & <Piccolo>") + '\0');
+  // The new left barline went into both parts.
+  EXPECT_EQ(reread.measures[0].elements.size(), 2u);
+  for (const pugi::xml_node& measure : reread.measures[0].elements) {
+    EXPECT_STREQ(measure.child("barline").child_value("bar-style"), "light-light");
+  }
+}
+
+TEST(ScoreRecordsTest, RecordChangesMusicXmlCannotTakeAreClearErrors) {
+  struct Case {
+    void (*change)(host::RecordStore&);
+    std::string message;
+  };
+  const Case cases[] = {
+      {[](host::RecordStore& store) { Set16(store, quavix::kMeasureTag, 1, 2, 0x0003); },
+       "the command changed the key of measure 1"},
+      {[](host::RecordStore& store) { store.Erase(quavix::kMeasureTag, NumberedKey(2)); },
+       "the command removed the record of measure 2"},
+      {[](host::RecordStore& store) { Set16(store, quavix::kMeasureTag, 1, 10, 9 << 4); },
+       "unknown barline code 9"},
+      {[](host::RecordStore& store) { store.Put(host::musicxml::kRawTextTag, NumberedKey(1), "bad\x01"); },
+       "a name that is not UTF-8 text"},
+  };
+  for (const Case& c : cases) {
+    ImportedScore score;
+    host::musicxml::ReadMusicXml(kScore, "records.musicxml", score);
+    c.change(score.document.Records());
+    try {
+      host::musicxml::WriteChanges(score, "records.musicxml");
+      ADD_FAILURE() << "no error for: " << c.message;
+    } catch (const host::musicxml::MusicXmlError& error) {
+      EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos) << error.what();
+    }
+  }
 }
 
 }  // namespace
