@@ -103,6 +103,22 @@ struct QX_PACKED EMENUITEM {
   std::uint16_t value194;
 };
 
+// Text block data record (tag SOTX, keyed by block number): names the raw
+// text (tag txbl, keyed by text number) that holds the block's characters.
+struct QX_PACKED EDTTextBlock2004 {
+  std::int16_t rawTextNumber;
+  std::uint8_t reserved2[24];
+};
+static_assert(sizeof(EDTTextBlock2004) == 26);
+
+// Clef definition data record (tag gbcf), one per clef index of the
+// document's clef table.
+struct QX_PACKED EDTClefDef {
+  std::int16_t displacementOffset;  // added to the displacement of a note in this clef
+  std::uint8_t reserved2[16];
+};
+static_assert(sizeof(EDTClefDef) == 18);
+
 static_assert(sizeof(EREGION) == 20);
 static_assert(offsetof(EREGION, startPosition) == 6 && offsetof(EREGION, endSlotQualifier) == 10 &&
               offsetof(EREGION, endPosition) == 16);

@@ -9,10 +9,11 @@
 
 #include "interface/HostRecords.h"
 #include "interface/HostTypes.h"
+#include "interface/RecordTags.h"
 
 namespace quavix {
-inline constexpr std::uint32_t kMeasureTag = MakeTag('S', 'O', 'M', 'S');
-inline constexpr std::uint32_t kMeasureNumberRegionTag = MakeTag('S', 'O', 'M', 'N');
+inline constexpr std::uint32_t kMeasureTag = tag::kMeasure;
+inline constexpr std::uint32_t kMeasureNumberRegionTag = tag::kMeasureNumberRegion;
 
 namespace measureflag {
 // auxFlag

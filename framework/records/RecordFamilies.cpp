@@ -2,21 +2,11 @@
 
 #include <cstring>
 
+#include "framework/records/RecordKeyFields.h"
 #include "pdk/binding/HostFunctions.h"
 
-namespace {
-
-// Key numbers are little-endian whatever the machine.
-void PutUnsigned16(unsigned char* at, std::uint16_t value) {
-  at[0] = static_cast<unsigned char>(value & 0xFFu);
-  at[1] = static_cast<unsigned char>(value >> 8);
-}
-
-std::uint16_t GetUnsigned16(const unsigned char* at) {
-  return static_cast<std::uint16_t>(at[0] | (at[1] << 8));
-}
-
-}  // namespace
+using framework::key::GetUnsigned16;
+using framework::key::PutUnsigned16;
 
 void __FCOther::_SetItemNo(std::uint16_t item) { PutUnsigned16(_GetKey(), item); }
 

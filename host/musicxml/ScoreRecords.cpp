@@ -96,9 +96,9 @@ void StoreScoreRecords(const std::vector<MeasureOrigin>& measures, const std::ve
     if (!staves[s].partName.empty()) {
       auto [it, added] = blocks.emplace(staves[s].partName, static_cast<std::uint16_t>(blocks.size() + 1));
       if (added) {
-        std::string block(kTextBlockSize, '\0');
-        Put16(block, 0, it->second);  // the raw text has the block's number
-        store.Put(kTextBlockTag, NumberedKey(it->second), block);
+        EDTTextBlock2004 block{};
+        block.rawTextNumber = static_cast<std::int16_t>(it->second);  // the raw text has the block's number
+        store.Put(kTextBlockTag, NumberedKey(it->second), BytesOf(block));
         store.Put(kRawTextTag, NumberedKey(it->second), staves[s].partName + '\0');
       }
       Put16(record, 30, it->second);
@@ -107,12 +107,13 @@ void StoreScoreRecords(const std::vector<MeasureOrigin>& measures, const std::ve
   }
   for (std::size_t c = 0; c < clefs.Clefs().size(); ++c) {
     const Clef& clef = clefs.Clefs()[c];
-    std::string record(kClefDefSize, '\0');
-    Put16(record, 0, MiddleLineSteps(clef));
-    record[2] = clef.sign;
-    record[3] = static_cast<char>(clef.line);
-    record[4] = static_cast<char>(clef.octaveChange);
-    store.Put(kClefDefTag, NumberedKey(static_cast<std::uint16_t>(c)), record);
+    EDTClefDef record{};
+    record.displacementOffset = static_cast<std::int16_t>(MiddleLineSteps(clef));
+    // The host's own bytes say which clef it is.
+    record.reserved2[0] = static_cast<std::uint8_t>(clef.sign);
+    record.reserved2[1] = static_cast<std::uint8_t>(clef.line);
+    record.reserved2[2] = static_cast<std::uint8_t>(clef.octaveChange);
+    store.Put(kClefDefTag, NumberedKey(static_cast<std::uint16_t>(c)), BytesOf(record));
   }
 }
 

@@ -30,16 +30,15 @@
 
 #include "host/document/RecordStore.h"
 #include "host/musicxml/PitchMapping.h"
+#include "interface/RecordTags.h"
 
 namespace host::musicxml {
 
-inline constexpr std::uint32_t kStaffTag = 0x534F4953;      // SOIS
-inline constexpr std::uint32_t kTextBlockTag = 0x534F5458;  // SOTX
-inline constexpr std::uint32_t kRawTextTag = 0x7478626C;    // txbl
-inline constexpr std::uint32_t kClefDefTag = 0x67626366;    // gbcf
+inline constexpr std::uint32_t kStaffTag = quavix::tag::kStaff;
+inline constexpr std::uint32_t kTextBlockTag = quavix::tag::kTextBlock;
+inline constexpr std::uint32_t kRawTextTag = quavix::tag::kRawText;
+inline constexpr std::uint32_t kClefDefTag = quavix::tag::kClefDef;
 inline constexpr int kStaffRecordSize = 114;
-inline constexpr int kTextBlockSize = 26;
-inline constexpr int kClefDefSize = 18;
 
 // What a measure's record is made from, with the elements it came from.
 struct MeasureOrigin {

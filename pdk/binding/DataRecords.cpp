@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "interface/RecordTags.h"
 #include "pdk/binding/HostBinding.h"
 #include "pdk/binding/HostFunctions.h"
 #include "pdk/binding/PreferenceMapping.h"
@@ -12,19 +13,17 @@ using pdk::binding::HostFn;
 
 namespace {
 
-using quavix::MakeTag;
-
-constexpr std::uint32_t kMeasureTag = MakeTag('S', 'O', 'M', 'S');
-constexpr std::uint32_t kStaffSpecTag = MakeTag('S', 'O', 'S', 'S');
+constexpr std::uint32_t kMeasureTag = quavix::tag::kMeasure;
+constexpr std::uint32_t kStaffSpecTag = quavix::tag::kStaffSpec;
 constexpr std::uint32_t kStaffSpecTagToo = 0x4F025353;
-constexpr std::uint32_t kStaffTag = MakeTag('S', 'O', 'I', 'S');
-constexpr std::uint32_t kTextBlockTag = MakeTag('S', 'O', 'T', 'X');
-constexpr std::uint32_t kGfholdTag = MakeTag('S', 'D', 'G', 'F');
-constexpr std::uint32_t kShapeExpressionTag = MakeTag('o', 't', 'D', 'O');
+constexpr std::uint32_t kStaffTag = quavix::tag::kStaff;
+constexpr std::uint32_t kTextBlockTag = quavix::tag::kTextBlock;
+constexpr std::uint32_t kGfholdTag = quavix::tag::kGfhold;
+constexpr std::uint32_t kShapeExpressionTag = quavix::tag::kShapeExpression;
 constexpr std::uint32_t kArticulationDefTag = 0x4F044958;
 constexpr std::uint32_t kWorkAround108Tag = 0x4F096649;
-constexpr std::uint32_t kSosdTag = MakeTag('S', 'O', 'S', 'D');
-constexpr std::uint32_t kOtsdTag = MakeTag('o', 't', 'S', 'D');
+constexpr std::uint32_t kSosdTag = quavix::tag::kStaffStyle;
+constexpr std::uint32_t kOtsdTag = quavix::tag::kStaffStyleAssignment;
 
 enum class Change {
   kRaise,  // if v <= limit, v = to
