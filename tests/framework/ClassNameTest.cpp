@@ -34,4 +34,32 @@ TEST(ClassNameTest, EachClassAnswersItsNameOrItsNearestBasesWhereItDefinesNone) 
   EXPECT_TRUE(handler.GetSaveFlag());
 }
 
+// The record classes, their collections and browsers.
+TEST(ClassNameTest, RecordClassesAnswerTheirNames) {
+  const QxULong v = quavix::kInterfaceVersion;
+  FCMeasure measure(v);
+  FCMeasures measures;
+  FCMeasureNumberRegion region(v);
+  FCMeasureNumberRegions regions;
+  FCKeySignature key(v);
+  FCString text;
+  FCRawText raw(v);
+  FCTextBlock block(v);
+  FCClefDef clef(v);
+  FCBrowserMeasures browser;
+  const std::vector<std::pair<const __FCBase*, std::string>> cases = {
+      {&measure, "FCMeasure"},
+      {&measures, "FCMeasures"},
+      {&region, "FCMeasureNumberRegion"},
+      {&regions, "FCMeasureNumberRegions"},
+      {&key, "FCKeySignature"},
+      {&text, "FCString"},
+      {&raw, "FCRawText"},
+      {&block, "FCTextBlock"},
+      {&clef, "FCClefDef"},
+      {&browser, "FCBrowserMeasures"},
+  };
+  for (const auto& [object, name] : cases) EXPECT_EQ(object->ClassName(), name);
+}
+
 }  // namespace
