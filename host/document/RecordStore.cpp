@@ -33,6 +33,22 @@ RecordKey NumberedKey(std::uint16_t item, std::int16_t incident) {
   return key;
 }
 
+RecordKey EntryDetailKey(std::uint32_t entry, std::uint16_t incident) {
+  RecordKey key{};
+  SetKeyUnsigned16(key, 0, static_cast<std::uint16_t>(entry & 0xFFFFu));
+  SetKeyUnsigned16(key, 2, static_cast<std::uint16_t>(entry >> 16));
+  SetKeyUnsigned16(key, kIncidentOffset, incident);
+  return key;
+}
+
+RecordKey CellDetailKey(std::uint16_t staff, std::uint16_t measure, std::uint16_t incident) {
+  RecordKey key{};
+  SetKeyUnsigned16(key, 0, staff);
+  SetKeyUnsigned16(key, 2, measure);
+  SetKeyUnsigned16(key, kIncidentOffset, incident);
+  return key;
+}
+
 void RecordStore::DeclareFamily(std::uint32_t tag, RecordFamily family) { families_[tag] = family; }
 
 RecordFamily RecordStore::FamilyOf(std::uint32_t tag) const {

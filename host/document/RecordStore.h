@@ -84,5 +84,8 @@ void SetKeyUnsigned16(RecordKey& key, int offset, std::uint16_t value);
 std::uint32_t KeyUnsigned32(const RecordKey& key, int offset);
 // A key with an item number and incident (numbered records, globals).
 RecordKey NumberedKey(std::uint16_t item, std::int16_t incident = 0);
+// The key of an entry's detail, and of a cell's.
+RecordKey EntryDetailKey(std::uint32_t entry, std::uint16_t incident);
+RecordKey CellDetailKey(std::uint16_t staff, std::uint16_t measure, std::uint16_t incident);
 
 }  // namespace host

@@ -24,22 +24,6 @@ constexpr std::uint32_t kCellTag = MakeTag('t', 'c', 'D', 't');
 // Larger than any record the probes may load into their scratch areas.
 constexpr int kRoom = 300;
 
-RecordKey EntryKey(std::uint32_t entry, std::uint16_t incident) {
-  RecordKey key{};
-  host::SetKeyUnsigned16(key, 0, static_cast<std::uint16_t>(entry & 0xFFFFu));
-  host::SetKeyUnsigned16(key, 2, static_cast<std::uint16_t>(entry >> 16));
-  host::SetKeyUnsigned16(key, 4, incident);
-  return key;
-}
-
-RecordKey CellKey(std::uint16_t staff, std::uint16_t measure, std::uint16_t incident) {
-  RecordKey key{};
-  host::SetKeyUnsigned16(key, 0, staff);
-  host::SetKeyUnsigned16(key, 2, measure);
-  host::SetKeyUnsigned16(key, 4, incident);
-  return key;
-}
-
 RecordKey KeyOf(const __FCBaseData& record) {
   RecordKey key;
   std::memcpy(key.data(), record._GetKey(), key.size());
@@ -122,11 +106,11 @@ class DetailRecordsTest : public qxtest::HostTest {
 };
 
 TEST_F(DetailRecordsTest, EntryDetailsWalkTheirEntrysIncidentsAndStopAtTheFirstMissingOne) {
-  store().Put(kEntryTag, EntryKey(42, 0), "incident 0");
-  store().Put(kEntryTag, EntryKey(42, 1), "incident 1");
-  store().Put(kEntryTag, EntryKey(42, 2), "incident 2");
-  store().Put(kEntryTag, EntryKey(42, 4), "after gap.");  // never reached: the walk steps by one
-  store().Put(kEntryTag, EntryKey(43, 0), "entry 43..");
+  store().Put(kEntryTag, host::EntryDetailKey(42, 0), "incident 0");
+  store().Put(kEntryTag, host::EntryDetailKey(42, 1), "incident 1");
+  store().Put(kEntryTag, host::EntryDetailKey(42, 2), "incident 2");
+  store().Put(kEntryTag, host::EntryDetailKey(42, 4), "after gap.");  // never reached: the walk steps by one
+  store().Put(kEntryTag, host::EntryDetailKey(43, 0), "entry 43..");
 
   Detail<__FCEntryDetail> detail(kEntryTag);
   EXPECT_FALSE(detail.LoadFirst()) << "no entry bound";
@@ -134,36 +118,36 @@ TEST_F(DetailRecordsTest, EntryDetailsWalkTheirEntrysIncidentsAndStopAtTheFirstM
 
   detail.SetNoteEntry(entry.get());
   ASSERT_TRUE(detail.LoadFirst());
-  EXPECT_EQ(KeyOf(detail), EntryKey(42, 0));
+  EXPECT_EQ(KeyOf(detail), host::EntryDetailKey(42, 0));
   EXPECT_EQ(detail.Text(), "incident 0");
   ASSERT_TRUE(detail.LoadNext());
   ASSERT_TRUE(detail.LoadNext());
   EXPECT_EQ(detail.Text(), "incident 2");
   EXPECT_FALSE(detail.LoadNext());
-  EXPECT_EQ(KeyOf(detail), EntryKey(42, 2)) << "the key stays on the last record loaded";
+  EXPECT_EQ(KeyOf(detail), host::EntryDetailKey(42, 2)) << "the key stays on the last record loaded";
   for (const auto& call : session().RecordCalls()) EXPECT_EQ(call.function, "LoadEData");
 
   // Load and SaveAs write the whole 32-bit entry number and the incident.
-  store().Put(kEntryTag, EntryKey(0x12345678, 0xFFFE), "big number");
+  store().Put(kEntryTag, host::EntryDetailKey(0x12345678, 0xFFFE), "big number");
   ASSERT_TRUE(detail.Load(0x12345678, -2));
   EXPECT_EQ(detail.GetEntryNumber(), 0x12345678);
   EXPECT_EQ(detail.GetIncident(), -2);
   detail.Fill("rewritten!");
   ASSERT_TRUE(detail.SaveAs(43, 0));
-  EXPECT_EQ(*store().Find(kEntryTag, EntryKey(43, 0)), "rewritten!");
+  EXPECT_EQ(*store().Find(kEntryTag, host::EntryDetailKey(43, 0)), "rewritten!");
 }
 
 TEST_F(DetailRecordsTest, AnEntryWithoutANumberLoadsEntryZero) {
   frame.entry(0).entryNumber = 0;
-  store().Put(kEntryTag, EntryKey(0, 0), "entry zero");
+  store().Put(kEntryTag, host::EntryDetailKey(0, 0), "entry zero");
   Detail<__FCEntryDetail> detail(kEntryTag);
   detail.SetNoteEntry(entry.get());
   ASSERT_TRUE(detail.LoadFirst());
-  EXPECT_EQ(session().RecordCalls().back().key, EntryKey(0, 0));
+  EXPECT_EQ(session().RecordCalls().back().key, host::EntryDetailKey(0, 0));
 }
 
 TEST_F(DetailRecordsTest, SaveNewCreatesForTheKeysEntryAndFlagsTheBoundEntry) {
-  store().Put(kEntryTag, EntryKey(7, 0), "entry 7...");
+  store().Put(kEntryTag, host::EntryDetailKey(7, 0), "entry 7...");
   Detail<__FCEntryDetail> detail(kEntryTag, 0x0E000000);
   ASSERT_TRUE(detail.Load(7, 0));
   EXPECT_FALSE(detail.SaveNew()) << "no entry bound";
@@ -174,10 +158,10 @@ TEST_F(DetailRecordsTest, SaveNewCreatesForTheKeysEntryAndFlagsTheBoundEntry) {
   ASSERT_TRUE(detail.SaveNew());
   const auto& create = session().RecordCalls().back();
   EXPECT_EQ(create.function, "CreateEData");
-  EXPECT_EQ(create.key, EntryKey(7, 0xFFFF));
+  EXPECT_EQ(create.key, host::EntryDetailKey(7, 0xFFFF));
   EXPECT_EQ(create.version, kInterfaceVersion) << "not the object's own version";
-  EXPECT_EQ(KeyOf(detail), EntryKey(7, 1)) << "the incident the host assigned";
-  EXPECT_EQ(*store().Find(kEntryTag, EntryKey(7, 1)), "new detail");
+  EXPECT_EQ(KeyOf(detail), host::EntryDetailKey(7, 1)) << "the incident the host assigned";
+  EXPECT_EQ(*store().Find(kEntryTag, host::EntryDetailKey(7, 1)), "new detail");
   EXPECT_TRUE(EntryFlag(quavix::entryflag::kNoteDetail));
   EXPECT_FALSE(EntryFlag(quavix::entryflag::kArticulation));
 
@@ -185,7 +169,7 @@ TEST_F(DetailRecordsTest, SaveNewCreatesForTheKeysEntryAndFlagsTheBoundEntry) {
   frame.entry(0).flags &= ~quavix::entryflag::kNoteDetail;
   detail.size = -1;
   EXPECT_FALSE(detail.SaveNew());
-  EXPECT_EQ(KeyOf(detail), EntryKey(7, 1));
+  EXPECT_EQ(KeyOf(detail), host::EntryDetailKey(7, 1));
   EXPECT_FALSE(EntryFlag(quavix::entryflag::kNoteDetail));
 }
 
@@ -196,19 +180,19 @@ TEST_F(DetailRecordsTest, SaveNewOfANeverLoadedObjectSendsItsOwnRecord) {
   detail.Fill("fresh one.");
   ASSERT_EQ(detail._GetDataPtr(), nullptr);
   ASSERT_TRUE(detail.SaveNew()) << "the host is not handed a missing buffer with a size";
-  EXPECT_EQ(*store().Find(kEntryTag, EntryKey(9, 0)), "fresh one.");
+  EXPECT_EQ(*store().Find(kEntryTag, host::EntryDetailKey(9, 0)), "fresh one.");
 }
 
 TEST_F(DetailRecordsTest, TheExistenceProbeLooksAtIncidentZeroAndLeavesTheObjectAlone) {
   Detail<__FCEntryDetail> detail(kEntryTag);
-  store().Put(kEntryTag, EntryKey(5, 0), "entry 5...");
+  store().Put(kEntryTag, host::EntryDetailKey(5, 0), "entry 5...");
   ASSERT_TRUE(detail.Load(5, 0));
   EXPECT_FALSE(detail._HasAnyMod(Note(0)));
-  store().Put(kEntryTag, EntryKey(42, 0), "entry 42..");
+  store().Put(kEntryTag, host::EntryDetailKey(42, 0), "entry 42..");
   EXPECT_TRUE(detail._HasAnyMod(Note(0)));
-  EXPECT_EQ(session().RecordCalls().back().key, EntryKey(42, 0));
+  EXPECT_EQ(session().RecordCalls().back().key, host::EntryDetailKey(42, 0));
   EXPECT_EQ(session().RecordCalls().back().size, 10);
-  EXPECT_EQ(KeyOf(detail), EntryKey(5, 0));
+  EXPECT_EQ(KeyOf(detail), host::EntryDetailKey(5, 0));
   EXPECT_EQ(detail.Text(), "entry 5...");
   EXPECT_FALSE(detail._HasAnyMod(nullptr));
 }
@@ -216,8 +200,8 @@ TEST_F(DetailRecordsTest, TheExistenceProbeLooksAtIncidentZeroAndLeavesTheObject
 TEST_F(DetailRecordsTest, RecordsLargerThanTheScratchAreaAreNeitherProbedNorScanned) {
   // A 300-byte record under the key: loading it into 208 bytes would overrun.
   const std::string big(kRoom, 'x');
-  store().Put(kEntryTag, EntryKey(42, 0), big);
-  store().Put(kNoteTag, EntryKey(42, 0), big);
+  store().Put(kEntryTag, host::EntryDetailKey(42, 0), big);
+  store().Put(kNoteTag, host::EntryDetailKey(42, 0), big);
   Detail<__FCEntryDetail> detail(kEntryTag);
   NoteDetail noteDetail;
   for (std::int32_t size : {209, kRoom}) {
@@ -238,10 +222,10 @@ TEST_F(DetailRecordsTest, RecordsLargerThanTheScratchAreaAreNeitherProbedNorScan
 
 TEST_F(DetailRecordsTest, TheNoteScanFindsTheNotesIncidentOfferingTheFullSizeEveryTime) {
   // A short record first: its size must not shrink the next load.
-  store().Put(kNoteTag, EntryKey(42, 0), "shrt");
-  store().Put(kNoteTag, EntryKey(42, 1), NoteBody("note 3", 3));
-  store().Put(kNoteTag, EntryKey(42, 2), NoteBody("note 1", 1));
-  store().Put(kNoteTag, EntryKey(43, 0), NoteBody("other", 2));
+  store().Put(kNoteTag, host::EntryDetailKey(42, 0), "shrt");
+  store().Put(kNoteTag, host::EntryDetailKey(42, 1), NoteBody("note 3", 3));
+  store().Put(kNoteTag, host::EntryDetailKey(42, 2), NoteBody("note 1", 1));
+  store().Put(kNoteTag, host::EntryDetailKey(43, 0), NoteBody("other", 2));
   NoteDetail detail;
   struct Case {
     int note;
@@ -255,7 +239,7 @@ TEST_F(DetailRecordsTest, TheNoteScanFindsTheNotesIncidentOfferingTheFullSizeEve
     for (std::size_t i = before; i < HostCalls(); ++i) {
       const auto& call = session().RecordCalls()[i];
       EXPECT_EQ(call.function, "LoadEData");
-      EXPECT_EQ(call.key, EntryKey(42, static_cast<std::uint16_t>(i - before)));
+      EXPECT_EQ(call.key, host::EntryDetailKey(42, static_cast<std::uint16_t>(i - before)));
       EXPECT_EQ(call.size, 10) << "load " << i - before << " for note " << c.note;
     }
   }
@@ -263,28 +247,29 @@ TEST_F(DetailRecordsTest, TheNoteScanFindsTheNotesIncidentOfferingTheFullSizeEve
 }
 
 TEST_F(DetailRecordsTest, SaveAtCreatesOrOverwritesTheNotesRecordAndEraseAtKeepsTheFlagTrue) {
-  store().Put(kNoteTag, EntryKey(42, 0), NoteBody("note 1", 1));
+  store().Put(kNoteTag, host::EntryDetailKey(42, 0), NoteBody("note 1", 1));
   NoteDetail detail;
   detail.Fill("first...");
   ASSERT_TRUE(detail.SaveAt(Note(1)));
   EXPECT_EQ(session().RecordCalls().back().function, "CreateEData");
-  EXPECT_EQ(session().RecordCalls().back().key, EntryKey(42, 0xFFFF));
-  EXPECT_EQ(KeyOf(detail), EntryKey(42, 1));
-  EXPECT_EQ(*store().Find(kNoteTag, EntryKey(42, 1)), NoteBody("first...", 2));
+  EXPECT_EQ(session().RecordCalls().back().key, host::EntryDetailKey(42, 0xFFFF));
+  EXPECT_EQ(KeyOf(detail), host::EntryDetailKey(42, 1));
+  EXPECT_EQ(*store().Find(kNoteTag, host::EntryDetailKey(42, 1)), NoteBody("first...", 2));
   EXPECT_TRUE(EntryFlag(quavix::entryflag::kNoteDetail));
 
   detail.Fill("second..");
   ASSERT_TRUE(detail.SaveAt(Note(1)));
   EXPECT_EQ(session().RecordCalls().back().function, "SaveEData");
-  EXPECT_EQ(KeyOf(detail), EntryKey(42, 1)) << "the same incident";
-  EXPECT_EQ(*store().Find(kNoteTag, EntryKey(42, 1)), NoteBody("second..", 2));
+  EXPECT_EQ(KeyOf(detail), host::EntryDetailKey(42, 1)) << "the same incident";
+  EXPECT_EQ(*store().Find(kNoteTag, host::EntryDetailKey(42, 1)), NoteBody("second..", 2));
   EXPECT_EQ(store().Count(kNoteTag), 2u);
 
   // Erasing one of two keeps the flag; erasing the last clears it.
   ASSERT_TRUE(detail.EraseAt(Note(0)));
-  EXPECT_EQ(KeyOf(detail), EntryKey(42, 0xFFFF));
+  EXPECT_EQ(KeyOf(detail), host::EntryDetailKey(42, 0xFFFF));
   EXPECT_TRUE(EntryFlag(quavix::entryflag::kNoteDetail));
-  EXPECT_EQ(*store().Find(kNoteTag, EntryKey(42, 0)), NoteBody("second..", 2)) << "the host closed the gap";
+  EXPECT_EQ(*store().Find(kNoteTag, host::EntryDetailKey(42, 0)), NoteBody("second..", 2))
+      << "the host closed the gap";
   ASSERT_TRUE(detail.EraseAt(Note(1)));
   EXPECT_FALSE(EntryFlag(quavix::entryflag::kNoteDetail));
   EXPECT_EQ(store().Count(kNoteTag), 0u);
@@ -292,22 +277,22 @@ TEST_F(DetailRecordsTest, SaveAtCreatesOrOverwritesTheNotesRecordAndEraseAtKeeps
   // Nothing left to erase: the host refuses incident -1.
   frame.entry(0).flags |= quavix::entryflag::kNoteDetail;
   EXPECT_FALSE(detail.EraseAt(Note(1)));
-  EXPECT_EQ(session().RecordCalls().back().key, EntryKey(42, 0xFFFF));
+  EXPECT_EQ(session().RecordCalls().back().key, host::EntryDetailKey(42, 0xFFFF));
   EXPECT_TRUE(EntryFlag(quavix::entryflag::kNoteDetail));
 
   // A refused create leaves the key and the flag.
   frame.entry(0).flags &= ~quavix::entryflag::kNoteDetail;
   detail.size = -1;
   EXPECT_FALSE(detail.SaveAt(Note(2)));
-  EXPECT_EQ(KeyOf(detail), EntryKey(42, 0xFFFF));
+  EXPECT_EQ(KeyOf(detail), host::EntryDetailKey(42, 0xFFFF));
   EXPECT_FALSE(EntryFlag(quavix::entryflag::kNoteDetail));
 }
 
 TEST_F(DetailRecordsTest, CellDetailsWalkTheIncidentsOfTheirCell) {
-  store().Put(kCellTag, CellKey(3, 5, 0), "cell 3/5 0");
-  store().Put(kCellTag, CellKey(3, 5, 1), "cell 3/5 1");
-  store().Put(kCellTag, CellKey(3, 5, 3), "after gap.");
-  store().Put(kCellTag, CellKey(3, 6, 0), "next cell.");
+  store().Put(kCellTag, host::CellDetailKey(3, 5, 0), "cell 3/5 0");
+  store().Put(kCellTag, host::CellDetailKey(3, 5, 1), "cell 3/5 1");
+  store().Put(kCellTag, host::CellDetailKey(3, 5, 3), "after gap.");
+  store().Put(kCellTag, host::CellDetailKey(3, 6, 0), "next cell.");
   Detail<__FCCellDetail> detail(kCellTag);
   EXPECT_FALSE(detail.LoadFirst()) << "no cell bound";
   EXPECT_EQ(HostCalls(), 0u);
@@ -315,11 +300,11 @@ TEST_F(DetailRecordsTest, CellDetailsWalkTheIncidentsOfTheirCell) {
   FCCell cell(5, 3);  // measure 5, staff 3
   detail.SetCell(&cell);
   ASSERT_TRUE(detail.LoadFirst());
-  EXPECT_EQ(session().RecordCalls().back().key, CellKey(3, 5, 0));
+  EXPECT_EQ(session().RecordCalls().back().key, host::CellDetailKey(3, 5, 0));
   ASSERT_TRUE(detail.LoadNext());
   EXPECT_EQ(detail.Text(), "cell 3/5 1");
   EXPECT_FALSE(detail.LoadNext());
-  EXPECT_EQ(KeyOf(detail), CellKey(3, 5, 1));
+  EXPECT_EQ(KeyOf(detail), host::CellDetailKey(3, 5, 1));
   EXPECT_EQ(detail.GetStaff(), 3);
   EXPECT_EQ(detail.GetMeasure(), 5);
   EXPECT_EQ(detail.GetIncident(), 1);
@@ -327,13 +312,13 @@ TEST_F(DetailRecordsTest, CellDetailsWalkTheIncidentsOfTheirCell) {
 }
 
 TEST_F(DetailRecordsTest, ClonesCarryKeyAndBytesButNoBinding) {
-  store().Put(kEntryTag, EntryKey(42, 0), "incident 0");
-  store().Put(kCellTag, CellKey(1, 1, 0), "cell 1/1 0");
+  store().Put(kEntryTag, host::EntryDetailKey(42, 0), "incident 0");
+  store().Put(kCellTag, host::CellDetailKey(1, 1, 0), "cell 1/1 0");
   Detail<__FCEntryDetail> detail(kEntryTag);
   detail.SetNoteEntry(entry.get());
   ASSERT_TRUE(detail.LoadFirst());
   std::unique_ptr<Detail<__FCEntryDetail>> clone(static_cast<Detail<__FCEntryDetail>*>(detail.CreateClone()));
-  EXPECT_EQ(KeyOf(*clone), EntryKey(42, 0));
+  EXPECT_EQ(KeyOf(*clone), host::EntryDetailKey(42, 0));
   EXPECT_EQ(clone->Text(), "incident 0");
   EXPECT_EQ(clone->GetNoteEntry(), nullptr);
   const std::size_t before = HostCalls();
@@ -346,7 +331,7 @@ TEST_F(DetailRecordsTest, ClonesCarryKeyAndBytesButNoBinding) {
   cellDetail.SetCell(&cell);
   ASSERT_TRUE(cellDetail.LoadFirst());
   std::unique_ptr<__FCBaseData> cellClone(cellDetail.CreateClone());
-  EXPECT_EQ(KeyOf(*cellClone), CellKey(1, 1, 0));
+  EXPECT_EQ(KeyOf(*cellClone), host::CellDetailKey(1, 1, 0));
   EXPECT_EQ(static_cast<__FCCellDetail*>(cellClone.get())->GetCell(), nullptr);
   EXPECT_FALSE(cellClone->LoadFirst());
 }

@@ -21,14 +21,6 @@ constexpr std::uint32_t kNumberedTag = MakeTag('t', 'N', 'u', 'm');
 constexpr std::uint32_t kOtherTag = MakeTag('t', 'O', 't', 'h');
 constexpr std::uint32_t kEntryTag = MakeTag('t', 'E', 'n', 't');
 
-RecordKey EntryKey(std::uint32_t entry, std::uint16_t incident) {
-  RecordKey key{};
-  host::SetKeyUnsigned16(key, 0, static_cast<std::uint16_t>(entry & 0xFFFFu));
-  host::SetKeyUnsigned16(key, 2, static_cast<std::uint16_t>(entry >> 16));
-  host::SetKeyUnsigned16(key, 4, incident);
-  return key;
-}
-
 // Record objects alive, so that a test sees which ones the collection kept.
 int liveRecords = 0;
 
@@ -109,11 +101,11 @@ class FCCollectionDataTest : public qxtest::HostTest {
   std::size_t HostCalls() { return session().RecordCalls().size(); }
   // Entry 42 with details at incidents 0, 1 and 2, and one past a gap.
   void PutThreeDetails() {
-    store().Put(kEntryTag, EntryKey(42, 0), "zero");
-    store().Put(kEntryTag, EntryKey(42, 1), "one.");
-    store().Put(kEntryTag, EntryKey(42, 2), "two.");
-    store().Put(kEntryTag, EntryKey(42, 4), "gap.");
-    store().Put(kEntryTag, EntryKey(43, 0), "43..");
+    store().Put(kEntryTag, host::EntryDetailKey(42, 0), "zero");
+    store().Put(kEntryTag, host::EntryDetailKey(42, 1), "one.");
+    store().Put(kEntryTag, host::EntryDetailKey(42, 2), "two.");
+    store().Put(kEntryTag, host::EntryDetailKey(42, 4), "gap.");
+    store().Put(kEntryTag, host::EntryDetailKey(43, 0), "43..");
   }
 
   qxtest::TestFrame frame;
@@ -219,7 +211,7 @@ TEST_F(FCCollectionDataTest, EntryDetailsLoadTheEntrysIncidentsUnboundAndStopAtA
     EXPECT_EQ(details.At(i)->GetNoteEntry(), nullptr) << "clones are bound to nothing";
     EXPECT_EQ(details.At(i)->GetCustomTag(), kEntryTag);
   }
-  EXPECT_EQ(session().RecordCalls().back().key, EntryKey(42, 3)) << "the walk ends at the gap";
+  EXPECT_EQ(session().RecordCalls().back().key, host::EntryDetailKey(42, 3)) << "the walk ends at the gap";
 }
 
 TEST_F(FCCollectionDataTest, EntryDetailsWithoutAUsableEntryNumberKeepWhatTheyHeld) {
@@ -250,22 +242,23 @@ TEST_F(FCCollectionDataTest, DestroyItemAtDeletesTheRecordAndKeepsTheRestNamingT
   details.LoadAll(kInterfaceVersion);
   ASSERT_TRUE(details.DestroyItemAt(1));
   EXPECT_EQ(session().RecordCalls().back().function, "DeleteEData");
-  EXPECT_EQ(session().RecordCalls().back().key, EntryKey(42, 1));
+  EXPECT_EQ(session().RecordCalls().back().key, host::EntryDetailKey(42, 1));
   EXPECT_EQ(details.Texts(), (std::vector<std::string>{"zero", "two."}));
   EXPECT_EQ(details.Incidents(), (std::vector<short>{0, 1}));
   EXPECT_EQ(liveRecords, 2) << "the destroyed element is gone";
   // Each remaining element names the host record that holds its bytes.
   for (int i = 0; i < details.GetCount(); ++i)
-    EXPECT_EQ(
-        *store().Find(kEntryTag, EntryKey(42, static_cast<std::uint16_t>(details.At(i)->GetIncident()))),
-        details.At(i)->Text());
+    EXPECT_EQ(*store().Find(kEntryTag, host::EntryDetailKey(
+                                           42, static_cast<std::uint16_t>(details.At(i)->GetIncident()))),
+              details.At(i)->Text());
 
   ASSERT_TRUE(details.DestroyItemAt(0));
   EXPECT_EQ(details.Incidents(), (std::vector<short>{0}));
   EXPECT_FALSE(details.DestroyItemAt(0)) << "none left";
   EXPECT_EQ(details.GetCount(), 0);
-  EXPECT_EQ(store().Find(kEntryTag, EntryKey(42, 0)), nullptr);
-  EXPECT_EQ(*store().Find(kEntryTag, EntryKey(42, 1)), "gap.") << "the record past the gap moved down";
+  EXPECT_EQ(store().Find(kEntryTag, host::EntryDetailKey(42, 0)), nullptr);
+  EXPECT_EQ(*store().Find(kEntryTag, host::EntryDetailKey(42, 1)), "gap.")
+      << "the record past the gap moved down";
 }
 
 TEST_F(FCCollectionDataTest, DestroyItemAtOutsideTheCollectionChangesNothing) {

@@ -22,14 +22,6 @@ constexpr std::uint32_t kMeasures = quavix::MakeTag('S', 'O', 'M', 'S');
 constexpr std::uint32_t kDetails = quavix::MakeTag('d', 'e', 't', 'l');
 constexpr std::uint32_t kCells = quavix::MakeTag('c', 'e', 'l', 'l');
 
-RecordKey EntryDetailKey(std::uint32_t entry, std::uint16_t incident) {
-  RecordKey key{};
-  host::SetKeyUnsigned16(key, 0, static_cast<std::uint16_t>(entry & 0xFFFFu));
-  host::SetKeyUnsigned16(key, 2, static_cast<std::uint16_t>(entry >> 16));
-  host::SetKeyUnsigned16(key, 4, incident);
-  return key;
-}
-
 // The keys a walk from the all-zero key meets, forwards.
 std::vector<RecordKey> Walk(const RecordStore& store, std::uint32_t tag) {
   std::vector<RecordKey> keys;
@@ -48,15 +40,15 @@ TEST(RecordStoreTest, KeysAreOrderedByTheirNumbersAndEntryDetailsByTheWholeEntry
   EXPECT_EQ(Walk(store, kMeasures),
             (std::vector<RecordKey>{NumberedKey(1), NumberedKey(1, 1), NumberedKey(2), NumberedKey(256)}));
   // Entry 0x10000 (low half 0) comes after entry 0xFFFF.
-  store.Put(kDetails, EntryDetailKey(0x10000, 0), "d");
-  store.Put(kDetails, EntryDetailKey(0xFFFF, 1), "d");
+  store.Put(kDetails, host::EntryDetailKey(0x10000, 0), "d");
+  store.Put(kDetails, host::EntryDetailKey(0xFFFF, 1), "d");
   EXPECT_EQ(Walk(store, kDetails),
-            (std::vector<RecordKey>{EntryDetailKey(0xFFFF, 1), EntryDetailKey(0x10000, 0)}));
-  RecordKey key = EntryDetailKey(0x10000, 0);
+            (std::vector<RecordKey>{host::EntryDetailKey(0xFFFF, 1), host::EntryDetailKey(0x10000, 0)}));
+  RecordKey key = host::EntryDetailKey(0x10000, 0);
   ASSERT_TRUE(store.Previous(kDetails, key));
-  EXPECT_EQ(key, EntryDetailKey(0xFFFF, 1));
+  EXPECT_EQ(key, host::EntryDetailKey(0xFFFF, 1));
   EXPECT_FALSE(store.Previous(kDetails, key));
-  EXPECT_EQ(key, EntryDetailKey(0xFFFF, 1)) << "a refused step leaves the key";
+  EXPECT_EQ(key, host::EntryDetailKey(0xFFFF, 1)) << "a refused step leaves the key";
 }
 
 TEST(RecordStoreTest, CreateAssignsTheNumberTheKeyAsksFor) {
@@ -77,15 +69,15 @@ TEST(RecordStoreTest, CreateAssignsTheNumberTheKeyAsksFor) {
   EXPECT_FALSE(store.Create(kMeasures, key, "again"));
   EXPECT_EQ(*store.Find(kMeasures, NumberedKey(3)), "three");
   // Incidents: per entry (or cell), the next after its highest, from 0.
-  store.Put(kDetails, EntryDetailKey(5, 0), "a");
-  store.Put(kDetails, EntryDetailKey(5, 1), "b");
-  store.Put(kDetails, EntryDetailKey(6, 4), "other entry");
-  key = EntryDetailKey(5, 0xFFFF);
+  store.Put(kDetails, host::EntryDetailKey(5, 0), "a");
+  store.Put(kDetails, host::EntryDetailKey(5, 1), "b");
+  store.Put(kDetails, host::EntryDetailKey(6, 4), "other entry");
+  key = host::EntryDetailKey(5, 0xFFFF);
   ASSERT_TRUE(store.Create(kDetails, key, "c"));
-  EXPECT_EQ(key, EntryDetailKey(5, 2));
-  key = EntryDetailKey(9, 0xFFFF);
+  EXPECT_EQ(key, host::EntryDetailKey(5, 2));
+  key = host::EntryDetailKey(9, 0xFFFF);
   ASSERT_TRUE(store.Create(kDetails, key, "first of 9"));
-  EXPECT_EQ(key, EntryDetailKey(9, 0));
+  EXPECT_EQ(key, host::EntryDetailKey(9, 0));
   RecordKey cell{};
   host::SetKeyUnsigned16(cell, 0, 3);
   host::SetKeyUnsigned16(cell, 2, 5);
@@ -97,14 +89,15 @@ TEST(RecordStoreTest, CreateAssignsTheNumberTheKeyAsksFor) {
 TEST(RecordStoreTest, DeletingADetailMovesTheLaterIncidentsOfItsOwnerDown) {
   RecordStore store;
   store.DeclareFamily(kDetails, RecordFamily::kEntryDetail);
-  for (std::uint16_t i = 0; i < 3; ++i) store.Put(kDetails, EntryDetailKey(5, i), std::string(1, 'a' + i));
-  store.Put(kDetails, EntryDetailKey(6, 1), "other");
-  ASSERT_TRUE(store.Erase(kDetails, EntryDetailKey(5, 0)));
-  EXPECT_EQ(*store.Find(kDetails, EntryDetailKey(5, 0)), "b");
-  EXPECT_EQ(*store.Find(kDetails, EntryDetailKey(5, 1)), "c");
-  EXPECT_EQ(store.Find(kDetails, EntryDetailKey(5, 2)), nullptr);
-  EXPECT_EQ(*store.Find(kDetails, EntryDetailKey(6, 1)), "other");
-  EXPECT_FALSE(store.Erase(kDetails, EntryDetailKey(5, 2)));
+  for (std::uint16_t i = 0; i < 3; ++i)
+    store.Put(kDetails, host::EntryDetailKey(5, i), std::string(1, 'a' + i));
+  store.Put(kDetails, host::EntryDetailKey(6, 1), "other");
+  ASSERT_TRUE(store.Erase(kDetails, host::EntryDetailKey(5, 0)));
+  EXPECT_EQ(*store.Find(kDetails, host::EntryDetailKey(5, 0)), "b");
+  EXPECT_EQ(*store.Find(kDetails, host::EntryDetailKey(5, 1)), "c");
+  EXPECT_EQ(store.Find(kDetails, host::EntryDetailKey(5, 2)), nullptr);
+  EXPECT_EQ(*store.Find(kDetails, host::EntryDetailKey(6, 1)), "other");
+  EXPECT_FALSE(store.Erase(kDetails, host::EntryDetailKey(5, 2)));
   // Numbered records keep their numbers.
   for (std::uint16_t item : {1, 2}) store.Put(kMeasures, NumberedKey(item), "m");
   ASSERT_TRUE(store.Erase(kMeasures, NumberedKey(1)));
