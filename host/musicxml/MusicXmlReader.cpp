@@ -122,6 +122,7 @@ class PartReader {
   // What the measure just read gives its measure record: the key on the
   // first staff when it began, and its barlines.
   const MeasureOrigin& Measure() const { return measure_; }
+  const PartMeasure& Part() const { return partMeasure_; }
   // The part's first transposition, octave changes included.
   int Diatonic() const { return diatonic_; }
   int Chromatic() const { return chromatic_; }
@@ -130,19 +131,24 @@ class PartReader {
   std::vector<PendingEntry> ReadMeasure(const pugi::xml_node& measure, int number) {
     measureNumber_ = number;
     measure_ = MeasureOrigin{};
-    bool begun = false;  // past what comes before the measure's first onset
+    partMeasure_ = PartMeasure{};
+    partMeasure_.element = measure;
+    begun_ = false;
     std::vector<PendingEntry> entries;
     double time = 0;    // EDU from the start of the measure
     int previous = -1;  // the entry of the last note that was not a chord note
     for (const pugi::xml_node& child : measure.children()) {
       const std::string element = child.name();
-      if (!begun && (element == "note" || element == "backup" || element == "forward")) {
+      if (!begun_ && (element == "note" || element == "backup" || element == "forward")) {
         measure_.key = keys_[0];
-        begun = true;
+        partMeasure_.startKey = keys_[0];
+        begun_ = true;
       }
       if (element == "barline") {
         ReadBarline(child);
       } else if (element == "attributes") {
+        if (!begun_ && (!partMeasure_.leadingAttributes || child.child("key")))
+          partMeasure_.leadingAttributes = child;
         ReadAttributes(child);
       } else if (element == "backup") {
         time -= Edu(ChildNumber(child, "duration", 0));
@@ -167,7 +173,7 @@ class PartReader {
         if (!note.grace) time += Edu(NumberOf(note.duration, 0));
       }
     }
-    if (!begun) measure_.key = keys_[0];
+    if (!begun_) measure_.key = partMeasure_.startKey = keys_[0];
     return entries;
   }
 
@@ -237,6 +243,7 @@ class PartReader {
       // The host keeps a key's accidentals in a signed byte.
       if (value.fifths < -128 || value.fifths > 127)
         Fail(name_, "a key of more than 128 flats or 127 sharps (" + Where() + ")");
+      if (begun_) partMeasure_.laterKeyChange = true;
       const std::string mode = key.child_value("mode");
       value.minor = mode == "minor" || mode == "aeolian";
       const int staff = key.attribute("number").as_int(0);
@@ -277,6 +284,7 @@ class PartReader {
     entry.record.duration =
         note.grace ? 0 : static_cast<std::int32_t>(std::lround(Edu(NumberOf(note.duration, 0))));
     entry.origin.key = keys_[static_cast<std::size_t>(staff - 1)];
+    entry.origin.keyFromMeasureStart = !partMeasure_.laterKeyChange;
     entry.record.clef = static_cast<std::int16_t>(clefs_[static_cast<std::size_t>(staff - 1)]);
     entry.origin.first = note.element;
     if (!note.rest) AddNote(entry, note);
@@ -333,6 +341,8 @@ class PartReader {
   std::vector<std::vector<std::string>> voices_;  // by staff: voice names in layer order
   ClefTable& clefTable_;
   MeasureOrigin measure_;
+  PartMeasure partMeasure_;
+  bool begun_ = false;  // past what comes before the measure's first onset
   bool transposed_ = false;
   int diatonic_ = 0;
   int chromatic_ = 0;
@@ -439,7 +449,7 @@ void ReadMusicXml(std::string text, const std::string& name, ImportedScore& scor
       ++measureNumber;
       std::vector<PendingEntry> entries = reader.ReadMeasure(measure, measureNumber);
       if (p == 0) score.measures.push_back(reader.Measure());
-      score.measures[static_cast<std::size_t>(measureNumber - 1)].elements.push_back(measure);
+      score.measures[static_cast<std::size_t>(measureNumber - 1)].parts.push_back(reader.Part());
       // Each cell's entries in time order; equal onsets keep document order,
       // so a grace note stays before the note it leads to.
       std::stable_sort(entries.begin(), entries.end(), [](const PendingEntry& a, const PendingEntry& b) {

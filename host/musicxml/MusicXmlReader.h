@@ -37,6 +37,7 @@ inline constexpr int kEduPerQuarter = 1024;
 // Where an entry of the document came from.
 struct EntryOrigin {
   Key key;                            // in force at the entry
+  bool keyFromMeasureStart = true;    // no key change before it in its measure
   pugi::xml_node first;               // the <note> element that began it (a rest for a rest)
   std::vector<pugi::xml_node> notes;  // the <note> elements of its notes; note ID n is notes[n - 1]
   std::vector<WrittenPitch> pitches;  // their pitches as written

@@ -149,7 +149,10 @@ namespace {
 // for notes or notes for a rest. Notes are matched to their elements by ID.
 class EntryWriter {
  public:
-  EntryWriter(Patcher& patcher, const EntryOrigin& origin, const EXENTRY& entry, const NoteEditor& editor)
+  // The notes are written in `key`: the key the entry's staff has once the
+  // command's key changes are written.
+  EntryWriter(Patcher& patcher, const EntryOrigin& origin, const Key& key, const EXENTRY& entry,
+              const NoteEditor& editor)
       : patcher_(patcher), origin_(origin), editor_(editor) {
     const bool isNoteEntry = (entry.flags & quavix::entryflag::kNoteEntry) != 0;
     const int count = isNoteEntry ? entry.noteCount : 0;
@@ -159,7 +162,7 @@ class EntryWriter {
     claimed_.assign(origin.notes.size(), false);
     for (int i = 0; i < count; ++i) {
       const EXNOTE& note = entry.notes[i];
-      const WrittenPitch pitch = ToWrittenPitch({note.displacement, note.raiseLower}, origin.key);
+      const WrittenPitch pitch = ToWrittenPitch({note.displacement, note.raiseLower}, key);
       editor_.CheckRange(pitch);
       pitches_.push_back(pitch);
       const int id = note.noteId;
@@ -269,6 +272,7 @@ std::string ScientificPitch(const WrittenPitch& pitch) {
 }
 
 WrittenScore WriteChanges(const ImportedScore& score, const std::string& name) {
+  const KeyPlan keys(score, name);
   const Document& doc = score.document;
   Patcher patcher(score.text);
   WrittenScore written;
@@ -287,7 +291,7 @@ WrittenScore WriteChanges(const ImportedScore& score, const std::string& name) {
           seen[entry.entryNumber] = true;
           ++seenCount;
           const NoteEditor editor(name, where);
-          EntryWriter writer(patcher, *origin, entry, editor);
+          EntryWriter writer(patcher, *origin, keys.EntryKey(*origin, measure, staffId), entry, editor);
           const std::size_t edits = patcher.Count();
           writer.Write();
           if (patcher.Count() == edits) continue;
@@ -302,7 +306,7 @@ WrittenScore WriteChanges(const ImportedScore& score, const std::string& name) {
   if (seenCount != score.origins.size()) {
     Fail(name, "the command removed entries, which cannot be written to MusicXML");
   }
-  written.recordChanges = WriteRecordChanges(score, patcher, name);
+  written.recordChanges = WriteRecordChanges(score, keys, patcher, name);
   written.text = patcher.Apply();
   return written;
 }

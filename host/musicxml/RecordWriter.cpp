@@ -78,23 +78,152 @@ bool IsXmlText(const std::string& text) {
   return true;
 }
 
+bool SameKey(const Key& a, const Key& b) { return a.fifths == b.fifths && a.minor == b.minor; }
+
+std::string KeyName(const Key& key) {
+  return std::to_string(key.fifths < 0 ? -key.fifths : key.fifths) + (key.fifths < 0 ? " flats" : " sharps") +
+         (key.minor ? " minor" : " major");
+}
+
+// A <key> element for the key.
+std::string KeyElement(const Key& key) {
+  return "<key><fifths>" + std::to_string(key.fifths) + "</fifths>" +
+         (key.minor ? "<mode>minor</mode>" : "") + "</key>";
+}
+
+// Gives an existing <key> another number of fifths and the mode.
+void PatchKey(Patcher& patcher, const pugi::xml_node& key, int fifths, bool minor) {
+  patcher.SetText(key.child("fifths"), std::to_string(fifths));
+  const std::string mode = key.child_value("mode");
+  const bool wasMinor = mode == "minor" || mode == "aeolian";
+  if (wasMinor == minor) return;
+  if (const pugi::xml_node element = key.child("mode")) {
+    patcher.SetText(element, minor ? "minor" : "major");
+  } else {
+    patcher.Insert(SpanOf(patcher.Source(), key.child("fifths")).end, "<mode>minor</mode>");
+  }
+}
+
+// Puts a key element at the start of a part's measure: into its leading
+// attributes, where a key belongs (after footnote, level and divisions),
+// or in attributes of its own.
+void InsertKey(Patcher& patcher, const PartMeasure& part, const Key& key) {
+  const std::string& source = patcher.Source();
+  const pugi::xml_node attributes = part.leadingAttributes;
+  if (!attributes) {
+    const std::size_t afterStartTag =
+        source.find('>', static_cast<std::size_t>(part.element.offset_debug())) + 1;
+    patcher.Insert(afterStartTag, "<attributes>" + KeyElement(key) + "</attributes>");
+    return;
+  }
+  pugi::xml_node before;
+  for (const char* name : {"footnote", "level", "divisions"}) {
+    if (const pugi::xml_node element = attributes.child(name)) before = element;
+  }
+  if (before) {
+    patcher.Insert(SpanOf(source, before).end, KeyElement(key));
+    return;
+  }
+  const std::size_t close = source.find('>', static_cast<std::size_t>(attributes.offset_debug()));
+  if (source[close - 1] == '/') {
+    patcher.Replace({close - 1, close + 1}, ">" + KeyElement(key) + "</attributes>");
+  } else {
+    patcher.Insert(close + 1, KeyElement(key));
+  }
+}
+
 }  // namespace
 
-std::vector<std::string> WriteRecordChanges(const ImportedScore& score, Patcher& patcher,
+KeyPlan::KeyPlan(const ImportedScore& score, const std::string& name) : score_(score) {
+  const RecordStore& store = score.document.Records();
+  for (std::size_t m = 0; m < score.measures.size(); ++m) {
+    const MeasureOrigin& origin = score.measures[m];
+    const std::string* record =
+        store.Find(quavix::kMeasureTag, NumberedKey(static_cast<std::uint16_t>(m + 1)));
+    if (record == nullptr || record->size() < sizeof(EDTMeasure)) {
+      Fail(name, "the command removed the record of measure " + std::to_string(m + 1) +
+                     ", which cannot be written to MusicXML");
+    }
+    const int value = Get16(*record, 2);
+    if (value >= 512) {
+      Fail(name, "the command gave measure " + std::to_string(m + 1) + " a non-standard key (" +
+                     std::to_string(value) + "), which MusicXML cannot hold");
+    }
+    const Key wanted{static_cast<std::int8_t>(value & 0xFF), (value & 0x100) != 0};
+    changed_.push_back(!SameKey(wanted, origin.key));
+    const int shift = wanted.fifths - origin.key.fifths;
+    std::vector<Cell> row;
+    for (std::size_t p = 0; p < origin.parts.size(); ++p) {
+      const PartMeasure& part = origin.parts[p];
+      Cell cell;
+      cell.key = {part.startKey.fifths + shift,
+                  SameKey(wanted, origin.key) ? part.startKey.minor : wanted.minor};
+      if (cell.key.fifths < -128 || cell.key.fifths > 127) {
+        Fail(name,
+             "the key of measure " + std::to_string(m + 1) + " moves a part beyond 128 flats or 127 sharps");
+      }
+      // What the file gives the part here unless a key is written: its own
+      // key element, the key a change inside the measure before left, or
+      // the key the measure before began with.
+      const bool ownKey = part.leadingAttributes && part.leadingAttributes.child("key");
+      const bool fromBefore = m > 0 && !ownKey && !score.measures[m - 1].parts[p].laterKeyChange;
+      const Key given = fromBefore ? cells_[m - 1][p].key : part.startKey;
+      cell.write = !SameKey(given, cell.key);
+      row.push_back(cell);
+    }
+    cells_.push_back(std::move(row));
+  }
+}
+
+Key KeyPlan::EntryKey(const EntryOrigin& origin, int measure, int staffId) const {
+  if (!origin.keyFromMeasureStart || measure < 1 || measure > static_cast<int>(cells_.size()) ||
+      staffId < 1 || staffId > static_cast<int>(score_.staves.size()))
+    return origin.key;
+  const auto part = static_cast<std::size_t>(score_.staves[static_cast<std::size_t>(staffId - 1)].part);
+  const Key& start = score_.measures[static_cast<std::size_t>(measure - 1)].parts[part].startKey;
+  const Key& now = cells_[static_cast<std::size_t>(measure - 1)][part].key;
+  if (SameKey(start, now)) return origin.key;
+  return {origin.key.fifths + now.fifths - start.fifths,
+          now.minor != start.minor ? now.minor : origin.key.minor};
+}
+
+void KeyPlan::Write(Patcher& patcher, std::vector<std::string>& changes) const {
+  for (std::size_t m = 0; m < cells_.size(); ++m) {
+    const MeasureOrigin& origin = score_.measures[m];
+    for (std::size_t p = 0; p < cells_[m].size(); ++p) {
+      const Cell& cell = cells_[m][p];
+      if (!cell.write) continue;
+      const PartMeasure& part = origin.parts[p];
+      if (!(part.leadingAttributes && part.leadingAttributes.child("key"))) {
+        InsertKey(patcher, part, cell.key);
+        continue;
+      }
+      // Every key of the leading attributes (one per staff, where they
+      // differ) moves by the part's shift.
+      const int shift = cell.key.fifths - part.startKey.fifths;
+      for (const pugi::xml_node& key : part.leadingAttributes.children("key")) {
+        PatchKey(patcher, key, key.child("fifths").text().as_int(0) + shift, cell.key.minor);
+      }
+    }
+    if (changed_[m]) {
+      changes.push_back("measure " + std::to_string(m + 1) + ": key " + KeyName(origin.key) + " -> " +
+                        KeyName(cells_[m].empty() ? origin.key : cells_[m][0].key));
+    }
+  }
+}
+
+std::vector<std::string> WriteRecordChanges(const ImportedScore& score, const KeyPlan& keys, Patcher& patcher,
                                             const std::string& name) {
   std::vector<std::string> changes;
+  keys.Write(patcher, changes);
   const RecordStore& store = score.document.Records();
   for (std::size_t m = 0; m < score.measures.size(); ++m) {
     const MeasureOrigin& origin = score.measures[m];
     const std::string where = "measure " + std::to_string(m + 1);
     const std::string* record =
         store.Find(quavix::kMeasureTag, NumberedKey(static_cast<std::uint16_t>(m + 1)));
-    if (record == nullptr || record->size() < sizeof(EDTMeasure)) {
-      Fail(name, "the command removed the record of " + where + ", which cannot be written to MusicXML");
-    }
-    if (Get16(*record, 2) != KeyValue(origin.key)) {
-      Fail(name, "the command changed the key of " + where + ", which cannot be written to MusicXML yet");
-    }
+    if (record == nullptr || record->size() < sizeof(EDTMeasure))
+      continue;  // the key plan refused it already
     for (const bool left : {false, true}) {
       const int code = (Get16(*record, left ? 16 : 10) & quavix::measureflag::kBarlineMask) >>
                        quavix::measureflag::kBarlineShift;
@@ -102,7 +231,7 @@ std::vector<std::string> WriteRecordChanges(const ImportedScore& score, Patcher&
       if (code == before) continue;
       if (code > 6)
         Fail(name, "the command set an unknown barline code " + std::to_string(code) + " (" + where + ")");
-      for (const pugi::xml_node& measure : origin.elements) WriteBarline(patcher, measure, left, code);
+      for (const PartMeasure& part : origin.parts) WriteBarline(patcher, part.element, left, code);
       changes.push_back(where + ": " + (left ? "left" : "right") + " barline " + BarStyle(before) + " -> " +
                         BarStyle(code));
     }

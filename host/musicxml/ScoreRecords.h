@@ -41,11 +41,19 @@ inline constexpr std::uint32_t kClefDefTag = quavix::tag::kClefDef;
 inline constexpr int kStaffRecordSize = 114;
 
 // What a measure's record is made from, with the elements it came from.
+// One part's <measure>, as far as its key is concerned.
+struct PartMeasure {
+  pugi::xml_node element;            // the <measure>
+  pugi::xml_node leadingAttributes;  // <attributes> before its first onset, or none
+  Key startKey;                      // of the part's first staff, when the measure begins
+  bool laterKeyChange = false;       // a <key> after the first onset
+};
+
 struct MeasureOrigin {
   Key key;              // on the first staff, when the measure begins
   int leftBarline = 0;  // codes as above, from the first part
   int rightBarline = 0;
-  std::vector<pugi::xml_node> elements;  // the <measure> of each part
+  std::vector<PartMeasure> parts;  // in part order
 };
 
 struct StaffOrigin {

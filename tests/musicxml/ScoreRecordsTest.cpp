@@ -159,10 +159,44 @@ TEST(ScoreRecordsTest, ChangedBarlinesAndNamesAreWrittenBackAndReadAgain) {
   EXPECT_EQ(*again.Find(host::musicxml::kRawTextTag, NumberedKey(1)),
             std::string("Flute & <Piccolo>") + '\0');
   // The new left barline went into both parts.
-  EXPECT_EQ(reread.measures[0].elements.size(), 2u);
-  for (const pugi::xml_node& measure : reread.measures[0].elements) {
-    EXPECT_STREQ(measure.child("barline").child_value("bar-style"), "light-light");
+  EXPECT_EQ(reread.measures[0].parts.size(), 2u);
+  for (const host::musicxml::PartMeasure& part : reread.measures[0].parts) {
+    EXPECT_STREQ(part.element.child("barline").child_value("bar-style"), "light-light");
   }
+}
+
+// A changed key moves every part by as many fifths, in that measure only:
+// the measure after it gets its old key back where the file would carry the
+// new one on. The notes keep their steps from the tonic, as the host's do.
+TEST(ScoreRecordsTest, AChangedKeyIsWrittenIntoEveryPartForItsMeasureOnly) {
+  ImportedScore score;
+  host::musicxml::ReadMusicXml(kScore, "records.musicxml", score);
+  Set16(score.document.Records(), quavix::kMeasureTag, 1, 2, 0x0003);  // D major -> A major
+  const host::musicxml::WrittenScore written = host::musicxml::WriteChanges(score, "records.musicxml");
+  EXPECT_EQ(written.recordChanges,
+            std::vector<std::string>{"measure 1: key 2 sharps major -> 3 sharps major"});
+  ASSERT_EQ(written.changes.size(), 1u);
+  EXPECT_EQ(written.changes[0].before, std::vector<std::string>{"C4"});
+  EXPECT_EQ(written.changes[0].after, std::vector<std::string>{"G4"}) << "a step below the tonic, natural";
+
+  ImportedScore reread;
+  host::musicxml::ReadMusicXml(written.text, "out", reread);
+  struct Expected {
+    int measure, part, fifths;
+    bool minor;
+  };
+  for (const Expected e : {Expected{1, 0, 3, false}, Expected{1, 1, 1, false}, Expected{2, 0, -1, true},
+                           Expected{2, 1, 0, false}}) {
+    const host::musicxml::Key key = reread.measures[static_cast<std::size_t>(e.measure - 1)]
+                                        .parts[static_cast<std::size_t>(e.part)]
+                                        .startKey;
+    EXPECT_EQ(key.fifths, e.fifths) << "measure " << e.measure << ", part " << e.part + 1;
+    EXPECT_EQ(key.minor, e.minor) << "measure " << e.measure << ", part " << e.part + 1;
+  }
+  // Written again, nothing more changes: the records now agree with the file.
+  EXPECT_EQ(*reread.document.Records().Find(quavix::kMeasureTag, NumberedKey(1)),
+            *score.document.Records().Find(quavix::kMeasureTag, NumberedKey(1)));
+  EXPECT_EQ(host::musicxml::WriteChanges(reread, "out").text, written.text);
 }
 
 TEST(ScoreRecordsTest, RecordChangesMusicXmlCannotTakeAreClearErrors) {
@@ -171,8 +205,8 @@ TEST(ScoreRecordsTest, RecordChangesMusicXmlCannotTakeAreClearErrors) {
     std::string message;
   };
   const Case cases[] = {
-      {[](host::RecordStore& store) { Set16(store, quavix::kMeasureTag, 1, 2, 0x0003); },
-       "the command changed the key of measure 1"},
+      {[](host::RecordStore& store) { Set16(store, quavix::kMeasureTag, 1, 2, 0x0200); },
+       "the command gave measure 1 a non-standard key (512)"},
       {[](host::RecordStore& store) { store.Erase(quavix::kMeasureTag, NumberedKey(2)); },
        "the command removed the record of measure 2"},
       {[](host::RecordStore& store) { Set16(store, quavix::kMeasureTag, 1, 10, 9 << 4); },
