@@ -33,5 +33,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   host::musicxml::ImportedScore reread;
   host::musicxml::ReadMusicXml(edited.text, "fuzz", reread);  // an error here escapes: a finding
   if (qxtest::PitchesOf(reread) != qxtest::PitchesOf(score)) std::abort();
+
+  // Keys and barlines changed all over are written, or refused clearly,
+  // and read back as the changed records.
+  host::musicxml::ImportedScore records;
+  host::musicxml::ReadMusicXml(text, "fuzz", records);
+  qxtest::EditMeasuresAllOver(records.document.Records(), records.document.MeasureCount());
+  host::musicxml::WrittenScore withRecords;
+  try {
+    withRecords = host::musicxml::WriteChanges(records, "fuzz");
+  } catch (const host::musicxml::MusicXmlError&) {
+    return 0;
+  }
+  host::musicxml::ImportedScore again;
+  host::musicxml::ReadMusicXml(withRecords.text, "fuzz", again);
+  if (qxtest::MeasureRecordsOf(again) != qxtest::MeasureRecordsOf(records)) std::abort();
   return 0;
 }

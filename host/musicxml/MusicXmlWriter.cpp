@@ -124,7 +124,7 @@ class NoteEditor {
       for (const pugi::xml_node& element : model.children(own)) copy.Remove(element);
     }
     const Span span = SpanOf(source, model);
-    const std::size_t startTagEnd = source.find('>', span.begin);
+    const std::size_t startTagEnd = StartTagEnd(source, model);
     static const std::regex kIdAttribute(R"([ \t\r\n]+id[ \t\r\n]*=[ \t\r\n]*("[^"]*"|'[^']*'))");
     std::smatch id;
     const std::string startTag = source.substr(span.begin, startTagEnd - span.begin);

@@ -30,7 +30,7 @@ void WriteBarline(Patcher& patcher, const pugi::xml_node& measure, bool left, in
       return;
     }
     // The style comes first in a barline.
-    const std::size_t close = source.find('>', static_cast<std::size_t>(barline.offset_debug()));
+    const std::size_t close = StartTagEnd(source, barline);
     if (source[close - 1] == '/') {
       patcher.Replace({close - 1, close + 1}, ">" + style + "</barline>");
     } else {
@@ -43,7 +43,7 @@ void WriteBarline(Patcher& patcher, const pugi::xml_node& measure, bool left, in
       std::string("<barline location=\"") + (left ? "left" : "right") + "\">" + style + "</barline>";
   const Span span = SpanOf(source, measure);
   if (left) {
-    patcher.Insert(source.find('>', static_cast<std::size_t>(measure.offset_debug())) + 1, element);
+    patcher.Insert(StartTagEnd(source, measure) + 1, element);
   } else {
     patcher.Insert(source.rfind("</measure", span.end), element);
   }
@@ -111,8 +111,7 @@ void InsertKey(Patcher& patcher, const PartMeasure& part, const Key& key) {
   const std::string& source = patcher.Source();
   const pugi::xml_node attributes = part.leadingAttributes;
   if (!attributes) {
-    const std::size_t afterStartTag =
-        source.find('>', static_cast<std::size_t>(part.element.offset_debug())) + 1;
+    const std::size_t afterStartTag = StartTagEnd(source, part.element) + 1;
     patcher.Insert(afterStartTag, "<attributes>" + KeyElement(key) + "</attributes>");
     return;
   }
@@ -124,7 +123,7 @@ void InsertKey(Patcher& patcher, const PartMeasure& part, const Key& key) {
     patcher.Insert(SpanOf(source, before).end, KeyElement(key));
     return;
   }
-  const std::size_t close = source.find('>', static_cast<std::size_t>(attributes.offset_debug()));
+  const std::size_t close = StartTagEnd(source, attributes);
   if (source[close - 1] == '/') {
     patcher.Replace({close - 1, close + 1}, ">" + KeyElement(key) + "</attributes>");
   } else {

@@ -16,16 +16,61 @@ bool IsSpace(const char* text) {
 
 }  // namespace
 
+std::size_t StartTagEnd(const std::string& source, const pugi::xml_node& element) {
+  char quote = '\0';
+  for (auto at = static_cast<std::size_t>(element.offset_debug()); at < source.size(); ++at) {
+    const char c = source[at];
+    if (quote != '\0') {
+      if (c == quote) quote = '\0';
+    } else if (c == '"' || c == '\'') {
+      quote = c;
+    } else if (c == '>') {
+      return at;
+    }
+  }
+  return source.size();
+}
+
+namespace {
+
+// Just past a node that has no children.
+std::size_t EndOfLeaf(const std::string& source, const pugi::xml_node& node) {
+  const auto at = static_cast<std::size_t>(node.offset_debug());
+  switch (node.type()) {
+    case pugi::node_element: {
+      const std::size_t close = StartTagEnd(source, node);
+      if (source[close - 1] == '/') return close + 1;
+      return source.find('>', source.find("</", close)) + 1;  // "<name></name>"
+    }
+    case pugi::node_pcdata:
+      return source.find('<', at);
+    case pugi::node_comment:
+      return source.find("-->", at) + 3;
+    case pugi::node_cdata:
+      return source.find("]]>", at) + 3;
+    case pugi::node_pi:
+    case pugi::node_declaration:
+      return source.find("?>", at) + 2;
+    default:
+      return at;
+  }
+}
+
+}  // namespace
+
 Span SpanOf(const std::string& source, const pugi::xml_node& element) {
-  const auto name = static_cast<std::size_t>(element.offset_debug());
-  const std::size_t startTagEnd = source.find('>', name);
-  if (source[startTagEnd - 1] == '/') return {name - 1, startTagEnd + 1};
-  // The elements edited here never nest inside one of their own name, so
-  // the next end tag of that name closes this one.
-  const std::string endTag = std::string("</") + element.name();
-  std::size_t at = source.find(endTag, startTagEnd);
-  while (std::strchr(" \t\r\n>", source[at + endTag.size()]) == nullptr) at = source.find(endTag, at + 1);
-  return {name - 1, source.find('>', at) + 1};
+  const auto begin = static_cast<std::size_t>(element.offset_debug()) - 1;
+  // From the end of the last descendant up through the end tags of its
+  // ancestors: each end tag follows its last child, so one of the same name
+  // nested inside is never taken for the element's own.
+  pugi::xml_node node = element;
+  while (node.last_child()) node = node.last_child();
+  std::size_t end = EndOfLeaf(source, node);
+  while (node != element) {
+    node = node.parent();
+    end = source.find('>', source.find(std::string("</") + node.name(), end)) + 1;
+  }
+  return {begin, end};
 }
 
 void Patcher::Replace(Span span, std::string text) {
@@ -53,7 +98,7 @@ void Patcher::SetText(const pugi::xml_node& element, const std::string& text) {
     return;
   }
   // "<name/>" becomes "<name>text</name>"; "<name></name>" gets the text inside.
-  const std::size_t close = source_.find('>', static_cast<std::size_t>(element.offset_debug()));
+  const std::size_t close = StartTagEnd(source_, element);
   if (source_[close - 1] == '/') {
     Replace({close - 1, close + 1}, ">" + text + "</" + element.name() + ">");
   } else {

@@ -19,6 +19,9 @@ struct Span {
 };
 
 Span SpanOf(const std::string& source, const pugi::xml_node& element);
+// Where the ">" that ends an element's start tag is (a ">" inside an
+// attribute value does not end it).
+std::size_t StartTagEnd(const std::string& source, const pugi::xml_node& element);
 
 class Patcher {
  public:

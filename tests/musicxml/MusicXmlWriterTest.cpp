@@ -258,6 +258,22 @@ TEST(MusicXmlWriterTest, StructuralChangesOnEveryCorpusScoreReadBackAsTheDocumen
   }
 }
 
+// Every corpus score with keys and barlines changed all over: what is
+// written reads back with the changed records.
+TEST(MusicXmlWriterTest, KeyAndBarlineChangesOnEveryCorpusScoreReadBackAsTheRecords) {
+  for (const auto& file : std::filesystem::recursive_directory_iterator(QX_CORPUS_DIR)) {
+    if (file.path().extension() != ".xml" && file.path().extension() != ".musicxml") continue;
+    SCOPED_TRACE(file.path().string());
+    ImportedScore score;
+    host::musicxml::ReadMusicXmlFile(file.path().string(), score);
+    if (qxtest::EditMeasuresAllOver(score.document.Records(), score.document.MeasureCount()) == 0) continue;
+    const host::musicxml::WrittenScore written = WriteChanges(score, "out");
+    ImportedScore reread;
+    ReadMusicXml(written.text, "out", reread);
+    EXPECT_EQ(qxtest::MeasureRecordsOf(reread), qxtest::MeasureRecordsOf(score));
+  }
+}
+
 TEST(MusicXmlWriterTest, FilesAreWrittenWholeOrNotAtAll) {
   const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qx-writer-test";
   std::filesystem::remove_all(dir);

@@ -4,13 +4,16 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "host/musicxml/MusicXmlReader.h"
 #include "host/musicxml/MusicXmlWriter.h"
+#include "interface/MeasureRecords.h"
 
 namespace qxtest {
 
@@ -104,6 +107,52 @@ inline std::vector<CellPitches> PitchesOf(const host::musicxml::ImportedScore& s
     }
   }
   return cells;
+}
+
+// Changes measure records all over: in turn the key moves by a fifth (and
+// every second time turns minor), the right barline becomes light-heavy,
+// the left one heavy-light. Returns how many measures changed.
+inline int EditMeasuresAllOver(host::RecordStore& store, int measures) {
+  int changed = 0;
+  for (int m = 1; m <= measures; ++m) {
+    const std::string* body =
+        store.Find(quavix::tag::kMeasure, host::NumberedKey(static_cast<std::uint16_t>(m)));
+    if (body == nullptr || body->size() < sizeof(EDTMeasure)) continue;
+    EDTMeasure record;
+    std::memcpy(&record, body->data(), sizeof record);
+    switch (m % 3) {
+      case 0: {
+        const int fifths = static_cast<std::int8_t>(record.keySignature & 0xFF);
+        if (fifths >= 7) continue;
+        record.keySignature = static_cast<std::int16_t>(
+            ((fifths + 1) & 0xFF) | ((record.keySignature ^ (m % 2 ? 0x100 : 0)) & 0x100));
+        break;
+      }
+      case 1:
+        record.meFlag = static_cast<std::uint16_t>((record.meFlag & ~0x00F0) | (2 << 4));
+        break;
+      default:
+        record.newFlag = static_cast<std::uint16_t>((record.newFlag & ~0x00F0) | (3 << 4));
+        break;
+    }
+    store.Put(quavix::tag::kMeasure, host::NumberedKey(static_cast<std::uint16_t>(m)),
+              std::string(reinterpret_cast<const char*>(&record), sizeof record));
+    ++changed;
+  }
+  return changed;
+}
+
+// Each measure's key value and barline codes.
+inline std::vector<std::array<int, 3>> MeasureRecordsOf(const host::musicxml::ImportedScore& score) {
+  std::vector<std::array<int, 3>> measures;
+  for (int m = 1; m <= score.document.MeasureCount(); ++m) {
+    const std::string* body = score.document.Records().Find(quavix::tag::kMeasure,
+                                                            host::NumberedKey(static_cast<std::uint16_t>(m)));
+    EDTMeasure record{};
+    if (body != nullptr && body->size() >= sizeof record) std::memcpy(&record, body->data(), sizeof record);
+    measures.push_back({record.keySignature, (record.meFlag >> 4) & 0xF, (record.newFlag >> 4) & 0xF});
+  }
+  return measures;
 }
 
 }  // namespace qxtest

@@ -199,6 +199,31 @@ TEST(ScoreRecordsTest, AChangedKeyIsWrittenIntoEveryPartForItsMeasureOnly) {
   EXPECT_EQ(host::musicxml::WriteChanges(reread, "out").text, written.text);
 }
 
+// Found by fuzzing: an element of the same name nested inside a measure
+// was taken for its end, and a ">" in an attribute value for the end of a
+// start tag.
+TEST(ScoreRecordsTest, ElementsAreFoundWholeWhateverTheyHoldInside) {
+  const std::string input =
+      "<score-partwise><part-list><score-part id=\"P1\"><part-name>P</part-name></score-part></part-list>"
+      "<part id=\"P1\"><measure number=\"1\" text=\"a>b\"><measure number=\"x\"></measure>"
+      "<note><pitch><step>C</step><octave>4</octave></pitch><duration>1</duration></note></measure></part>"
+      "</score-partwise>";
+  ImportedScore score;
+  host::musicxml::ReadMusicXml(input, "odd.musicxml", score);
+  Set16(score.document.Records(), quavix::kMeasureTag, 1, 10, 2 << 4);
+  Set16(score.document.Records(), quavix::kMeasureTag, 1, 2, 0x0001);
+  const host::musicxml::WrittenScore written = host::musicxml::WriteChanges(score, "odd.musicxml");
+  EXPECT_NE(written.text.find("<measure number=\"1\" text=\"a>b\"><attributes><key><fifths>1</fifths></key>"
+                              "</attributes><measure number=\"x\"></measure>"),
+            std::string::npos)
+      << written.text;
+  EXPECT_NE(
+      written.text.find("</note><barline location=\"right\"><bar-style>light-heavy</bar-style></barline>"
+                        "</measure></part>"),
+      std::string::npos)
+      << written.text;
+}
+
 TEST(ScoreRecordsTest, RecordChangesMusicXmlCannotTakeAreClearErrors) {
   struct Case {
     void (*change)(host::RecordStore&);
