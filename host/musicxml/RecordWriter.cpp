@@ -125,7 +125,11 @@ void InsertKey(Patcher& patcher, const PartMeasure& part, const Key& key) {
   }
   const std::size_t close = StartTagEnd(source, attributes);
   if (source[close - 1] == '/') {
-    patcher.Replace({close - 1, close + 1}, ">" + KeyElement(key) + "</attributes>");
+        // Built step by step: the release compiler warns falsely about `">" + ...`.
+    std::string text = ">";
+    text += KeyElement(key);
+    text += "</attributes>";
+    patcher.Replace({close - 1, close + 1}, text);
   } else {
     patcher.Insert(close + 1, KeyElement(key));
   }
