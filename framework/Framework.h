@@ -28,6 +28,8 @@
 #include "framework/score/FCMeasure.h"
 #include "framework/score/FCMeasureNumberRegion.h"
 #include "framework/score/FCMeasures.h"
+#include "framework/score/FCPage.h"
+#include "framework/score/FCStaff.h"
 #include "framework/score/FCTextBlock.h"
 #include "framework/score/FCClefDef.h"
 #include "framework/text/FCString.h"

@@ -111,6 +111,26 @@ struct QX_PACKED EDTTextBlock2004 {
 };
 static_assert(sizeof(EDTTextBlock2004) == 26);
 
+// Staff record (tag SOIS, keyed by staff number; SOSC, the specification
+// in effect at a point of the music, has the same layout).
+struct QX_PACKED EDTStaff {
+  std::uint8_t reserved0[20];
+  std::uint16_t transposition;  // bit 13 chooses the layout of interval and alteration
+  std::uint8_t reserved22[8];
+  std::uint16_t fullNameBlock;  // the text block of the staff's full name; 0 for none
+  std::uint8_t reserved32[82];
+};
+static_assert(sizeof(EDTStaff) == 114 && offsetof(EDTStaff, transposition) == 20 &&
+              offsetof(EDTStaff, fullNameBlock) == 30);
+
+// Page record (tag SOPG, keyed by page number).
+struct QX_PACKED EDTPage {
+  std::uint8_t reserved0[8];
+  std::int16_t firstSystem;  // the number of the first staff system on the page
+  std::uint8_t reserved10[18];
+};
+static_assert(sizeof(EDTPage) == 28 && offsetof(EDTPage, firstSystem) == 8);
+
 // Clef definition data record (tag gbcf), one per clef index of the
 // document's clef table.
 struct QX_PACKED EDTClefDef {

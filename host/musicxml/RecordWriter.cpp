@@ -1,5 +1,6 @@
 #include "host/musicxml/RecordWriter.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "interface/MeasureRecords.h"
@@ -52,9 +53,10 @@ void WriteBarline(Patcher& patcher, const pugi::xml_node& measure, bool left, in
 // The full name a staff's records give it: staff, text block, raw text.
 std::string NameOf(const RecordStore& store, int staff) {
   const std::string* record = store.Find(kStaffTag, NumberedKey(static_cast<std::uint16_t>(staff)));
-  if (record == nullptr || record->size() < kStaffRecordSize) return {};
+  if (record == nullptr || record->size() < sizeof(EDTStaff)) return {};
   const std::string* block =
-      store.Find(kTextBlockTag, NumberedKey(static_cast<std::uint16_t>(Get16(*record, 30))));
+      store.Find(kTextBlockTag,
+                 NumberedKey(static_cast<std::uint16_t>(Get16(*record, offsetof(EDTStaff, fullNameBlock)))));
   if (block == nullptr || block->size() < 2) return {};
   const std::string* text =
       store.Find(kRawTextTag, NumberedKey(static_cast<std::uint16_t>(Get16(*block, 0))));
@@ -125,7 +127,7 @@ void InsertKey(Patcher& patcher, const PartMeasure& part, const Key& key) {
   }
   const std::size_t close = StartTagEnd(source, attributes);
   if (source[close - 1] == '/') {
-        // Built step by step: the release compiler warns falsely about `">" + ...`.
+    // Built step by step: the release compiler warns falsely about `">" + ...`.
     std::string text = ">";
     text += KeyElement(key);
     text += "</attributes>";

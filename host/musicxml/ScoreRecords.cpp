@@ -8,11 +8,6 @@
 namespace host::musicxml {
 namespace {
 
-void Put16(std::string& body, std::size_t offset, std::int32_t value) {
-  body[offset] = static_cast<char>(value & 0xFF);
-  body[offset + 1] = static_cast<char>((value >> 8) & 0xFF);
-}
-
 template <typename Record>
 std::string BytesOf(const Record& record) {
   return std::string(reinterpret_cast<const char*>(&record), sizeof record);
@@ -91,8 +86,8 @@ void StoreScoreRecords(const std::vector<MeasureOrigin>& measures, const std::ve
   // One text block and raw text per part name; the staves of a part share it.
   std::map<std::string, std::uint16_t> blocks;
   for (std::size_t s = 0; s < staves.size(); ++s) {
-    std::string record(kStaffRecordSize, '\0');
-    Put16(record, 20, TranspositionWord(staves[s].diatonic, staves[s].chromatic));
+    EDTStaff record{};
+    record.transposition = TranspositionWord(staves[s].diatonic, staves[s].chromatic);
     if (!staves[s].partName.empty()) {
       auto [it, added] = blocks.emplace(staves[s].partName, static_cast<std::uint16_t>(blocks.size() + 1));
       if (added) {
@@ -101,9 +96,9 @@ void StoreScoreRecords(const std::vector<MeasureOrigin>& measures, const std::ve
         store.Put(kTextBlockTag, NumberedKey(it->second), BytesOf(block));
         store.Put(kRawTextTag, NumberedKey(it->second), staves[s].partName + '\0');
       }
-      Put16(record, 30, it->second);
+      record.fullNameBlock = it->second;
     }
-    store.Put(kStaffTag, NumberedKey(static_cast<std::uint16_t>(s + 1)), record);
+    store.Put(kStaffTag, NumberedKey(static_cast<std::uint16_t>(s + 1)), BytesOf(record));
   }
   for (std::size_t c = 0; c < clefs.Clefs().size(); ++c) {
     const Clef& clef = clefs.Clefs()[c];

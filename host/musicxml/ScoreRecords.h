@@ -38,7 +38,6 @@ inline constexpr std::uint32_t kStaffTag = quavix::tag::kStaff;
 inline constexpr std::uint32_t kTextBlockTag = quavix::tag::kTextBlock;
 inline constexpr std::uint32_t kRawTextTag = quavix::tag::kRawText;
 inline constexpr std::uint32_t kClefDefTag = quavix::tag::kClefDef;
-inline constexpr int kStaffRecordSize = 114;
 
 // What a measure's record is made from, with the elements it came from.
 // One part's <measure>, as far as its key is concerned.
