@@ -36,6 +36,13 @@ class FCNote : public __FCBase, public PooledAllocation<FCNote> {
   bool _IsDeleted() const { return _deleted; }
   void _MarkDeleted() { _deleted = true; }
 
+  // Spelled pitch (PitchSpelling.cpp): the letter 'A' to 'G' (0 for a
+  // rest), the alteration once the measure's key signature is applied, and
+  // the displacement with the clef and the staff's transposition added.
+  char CalcPitchChar() const;
+  short CalcPitchRaiseLower() const;
+  short CalcActualDisplacement() const;
+
   std::uint32_t _GetEntryNumber() const;
   void _SetNoteDetailEntryFlag(bool set);
   void _SetSpecialAltsEntryFlag(bool set);
