@@ -111,8 +111,8 @@ struct QX_PACKED EDTTextBlock2004 {
 };
 static_assert(sizeof(EDTTextBlock2004) == 26);
 
-// Staff record (tag SOIS, keyed by staff number; SOSC, the specification
-// in effect at a point of the music, has the same layout).
+// Staff record (tag SOIS, keyed by staff number; SOSC, the staff settings
+// in force at a point of the music, has the same layout).
 struct QX_PACKED EDTStaff {
   std::uint8_t reserved0[20];
   std::uint16_t transposition;  // bit 13 chooses the layout of interval and alteration

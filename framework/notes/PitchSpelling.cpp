@@ -61,7 +61,8 @@ short FCNote::CalcActualDisplacement() const {
   FCClefDef clef(quavix::kInterfaceVersion);
   const EXENTRY* record = GetEntry() != nullptr ? GetEntry()->_GetEntryRecord() : nullptr;
   if (record != nullptr) clef.Load(record->clef);
-  FCCurrentStaffSpec spec(quavix::kInterfaceVersion);
-  spec.Load(GetEntry());
-  return static_cast<short>(GetDisplacement() + clef.GetDisplacementOffset() + spec.GetTransposeInterval());
+  FCCurrentStaffSpec staffHere(quavix::kInterfaceVersion);
+  staffHere.Load(GetEntry());
+  return static_cast<short>(GetDisplacement() + clef.GetDisplacementOffset() +
+                            staffHere.GetTransposeInterval());
 }

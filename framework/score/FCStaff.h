@@ -1,6 +1,6 @@
 // A staff record (keyed by the staff number): the staff's full name and its
-// transposition. FCCurrentStaffSpec is the staff specification in effect
-// at a note entry, in the same layout, reached only from an entry.
+// transposition. FCCurrentStaffSpec holds the staff settings in force at a
+// note entry, in the same layout, reached only from an entry.
 #pragma once
 
 #include <cstdint>
@@ -39,14 +39,14 @@ class FCCurrentStaffSpec : public FCStaff {
   const char* ClassName() const override { return "FCCurrentStaffSpec"; }
   std::uint32_t Tag() override;
   ~FCCurrentStaffSpec() override = default;
-  // A specification is reached from an entry only: by number nothing is
+  // These settings are reached from an entry only: by number nothing is
   // loaded or written.
   bool Load(unsigned short) override { return false; }
   bool SaveAs(unsigned short) override { return false; }
   bool SaveNew() override { return false; }
   unsigned short GetItemNo() override { return 0; }
 
-  // The specification in effect at the entry: its staff, measure and
+  // The settings in force at the entry, keyed by its staff, measure and
   // position in the measure.
   bool Load(FCNoteEntry* entry);
 };

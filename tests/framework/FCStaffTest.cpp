@@ -81,7 +81,7 @@ TEST_F(FCStaffTest, TheFullNameComesThroughTheTextBlockAndItsRawText) {
   }
 }
 
-TEST_F(FCStaffTest, TheCurrentSpecificationIsReachedFromAnEntryOnly) {
+TEST_F(FCStaffTest, TheSettingsInForceAreReachedFromAnEntryOnly) {
   qxtest::TestFrame frame(2, 5);
   frame.Chord(1536, {{0}});
   FCNoteEntry entry(frame.get(), 0, nullptr);
@@ -91,22 +91,22 @@ TEST_F(FCStaffTest, TheCurrentSpecificationIsReachedFromAnEntryOnly) {
   record.transposition = 0x2000 | 0x00FE;
   store().Put(quavix::tag::kCurrentStaffSpec, key, Bytes(record));
 
-  FCCurrentStaffSpec spec(quavix::kInterfaceVersion);
-  EXPECT_FALSE(spec.Load(static_cast<unsigned short>(7)));
-  EXPECT_EQ(spec.GetLoadedSize(), 0);
+  FCCurrentStaffSpec current(quavix::kInterfaceVersion);
+  EXPECT_FALSE(current.Load(static_cast<unsigned short>(7)));
+  EXPECT_EQ(current.GetLoadedSize(), 0);
   EXPECT_TRUE(session().RecordCalls().empty()) << "no host call by number";
-  ASSERT_TRUE(spec.Load(&entry));
+  ASSERT_TRUE(current.Load(&entry));
   EXPECT_EQ(session().RecordCalls().back().key, key);
-  EXPECT_EQ(spec.GetTransposeInterval(), -2);
-  EXPECT_EQ(spec.GetItemNo(), 0);
-  EXPECT_FALSE(spec.SaveAs(2));
-  EXPECT_FALSE(spec.SaveNew());
+  EXPECT_EQ(current.GetTransposeInterval(), -2);
+  EXPECT_EQ(current.GetItemNo(), 0);
+  EXPECT_FALSE(current.SaveAs(2));
+  EXPECT_FALSE(current.SaveNew());
   // A clone is a plain staff with the same key and record.
-  std::unique_ptr<__FCBaseData> clone(spec.CreateClone());
+  std::unique_ptr<__FCBaseData> clone(current.CreateClone());
   EXPECT_EQ(clone->Tag(), quavix::tag::kStaff);
   EXPECT_EQ(static_cast<FCStaff*>(clone.get())->GetTransposeInterval(), -2);
   EXPECT_EQ(std::memcmp(clone->_GetKey(), key.data(), 8), 0);
-  EXPECT_STREQ(spec.ClassName(), "FCCurrentStaffSpec");
+  EXPECT_STREQ(current.ClassName(), "FCCurrentStaffSpec");
   EXPECT_STREQ(clone->ClassName(), "FCStaff");
 }
 

@@ -74,10 +74,10 @@ TEST_F(PitchSpellingTest, TheActualDisplacementAddsTheClefAndTheTransposition) {
   EDTClefDef bass{};
   bass.displacementOffset = -12;
   document().Records().Put(quavix::tag::kClefDef, NumberedKey(3), Bytes(bass));
-  EDTStaff spec{};
-  spec.transposition = 0x2000 | 0x00FF;  // one step down
+  EDTStaff staffHere{};
+  staffHere.transposition = 0x2000 | 0x00FF;  // one step down
   document().Records().Put(quavix::tag::kCurrentStaffSpec, host::RecordKey{1, 0, 2, 0, 0, 0, 0, 0},
-                           Bytes(spec));
+                           Bytes(staffHere));
   qxtest::TestFrame frame(1, 2);
   frame.Chord(0, {{5}});
   frame.entry(0).clef = 3;
