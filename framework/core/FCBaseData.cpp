@@ -50,6 +50,15 @@ void __FCBaseData::CloneMemoryFrom(__FCBaseData* source) {
   std::memcpy(_dataBuffer, source->_dataBuffer, static_cast<std::size_t>(_dataSize));
 }
 
+void __FCBaseData::_CloneEmbeddedRecordFrom(__FCBaseData* source) {
+  const std::int32_t size = DataSize();
+  if (source == nullptr || source->DataSize() != size) return;
+  void* own = Allocate();
+  std::memcpy(own, source->Allocate(), static_cast<std::size_t>(size));
+  _dataBuffer = own;
+  _dataSize = size;
+}
+
 void* __FCBaseData::_NewBlock(std::int32_t size) {
   return new unsigned char[size > 0 ? static_cast<std::size_t>(size) : 0]();
 }

@@ -50,6 +50,11 @@ class __FCBaseData : public __FCBase {
   static void* _NewBlock(std::int32_t size);
   static void _DeleteBlock(void* block);
   void _SetDataPtr(void* buffer) { _dataBuffer = buffer; }
+  // The copy rule of classes whose record is embedded in the object: the
+  // source's record (its Allocate buffer) into this object's own, which
+  // becomes the data buffer with the class's size. A source whose record
+  // has another size gives nothing to copy.
+  void _CloneEmbeddedRecordFrom(__FCBaseData* source);
   void _SetLoadedSize(std::int32_t size) { _dataSize = size; }
 
  private:

@@ -1,10 +1,6 @@
 #include "framework/notes/FCKeySignature.h"
 
-void FCKeySignature::CloneMemoryFrom(__FCBaseData* source) {
-  _keyValue = static_cast<FCKeySignature*>(source)->_keyValue;
-  _SetDataPtr(&_keyValue);
-  _SetLoadedSize(DataSize());
-}
+void FCKeySignature::CloneMemoryFrom(__FCBaseData* source) { _CloneEmbeddedRecordFrom(source); }
 
 short FCKeySignature::CalcSharps() const {
   if (!IsStandard()) return -1;

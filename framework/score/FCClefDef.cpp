@@ -17,11 +17,4 @@ void* FCClefDef::Allocate() {
   return &_record;
 }
 
-void FCClefDef::CloneMemoryFrom(__FCBaseData* source) {
-  // Only another clef definition has 18 record bytes to copy.
-  auto* clef = dynamic_cast<FCClefDef*>(source);
-  if (clef == nullptr) return;
-  std::memcpy(&_record, &clef->_record, sizeof _record);
-  _SetDataPtr(&_record);
-  _SetLoadedSize(static_cast<std::int32_t>(sizeof _record));
-}
+void FCClefDef::CloneMemoryFrom(__FCBaseData* source) { _CloneEmbeddedRecordFrom(source); }

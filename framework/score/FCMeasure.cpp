@@ -12,11 +12,7 @@ constexpr QxULong kFirstFullNamesVersion = 0x10000000;
 
 FCMeasure::~FCMeasure() { delete _keySignature; }
 
-void FCMeasure::CloneMemoryFrom(__FCBaseData* source) {
-  std::memcpy(&_record, &static_cast<FCMeasure*>(source)->_record, sizeof _record);
-  _SetDataPtr(&_record);
-  _SetLoadedSize(DataSize());
-}
+void FCMeasure::CloneMemoryFrom(__FCBaseData* source) { _CloneEmbeddedRecordFrom(source); }
 
 // The flag words sit at odd places of a packed record: they are changed
 // through a local copy.

@@ -28,13 +28,7 @@ void* FCMeasureNumberRegion::Allocate() {
   return IsCurrentLayout() ? static_cast<void*>(&_record) : static_cast<void*>(&_oldRecord);
 }
 
-void FCMeasureNumberRegion::CloneMemoryFrom(__FCBaseData* source) {
-  void* own = Allocate();
-  std::memcpy(own, static_cast<FCMeasureNumberRegion*>(source)->Allocate(),
-              static_cast<std::size_t>(DataSize()));
-  _SetDataPtr(own);
-  _SetLoadedSize(DataSize());
-}
+void FCMeasureNumberRegion::CloneMemoryFrom(__FCBaseData* source) { _CloneEmbeddedRecordFrom(source); }
 
 // Each field through the layout in force.
 #define QX_REGION_FIELD(field) (IsCurrentLayout() ? _record.field : _oldRecord.field)

@@ -7,13 +7,7 @@
 
 std::uint32_t FCPage::Tag() { return quavix::tag::kPage; }
 
-void FCPage::CloneMemoryFrom(__FCBaseData* source) {
-  auto* page = dynamic_cast<FCPage*>(source);
-  if (page == nullptr) return;  // another class's record has another size
-  std::memcpy(&_record, &page->_record, sizeof _record);
-  _SetDataPtr(&_record);
-  _SetLoadedSize(DataSize());
-}
+void FCPage::CloneMemoryFrom(__FCBaseData* source) { _CloneEmbeddedRecordFrom(source); }
 
 bool FCPage::UpdateLayout(bool flag) {
   const unsigned short page = GetItemNo();

@@ -24,13 +24,7 @@ constexpr std::uint16_t kWideIntervalLayout = 0x2000;
 
 std::uint32_t FCStaff::Tag() { return quavix::tag::kStaff; }
 
-void FCStaff::CloneMemoryFrom(__FCBaseData* source) {
-  auto* staff = dynamic_cast<FCStaff*>(source);
-  if (staff == nullptr) return;  // another class's record has another size
-  std::memcpy(&_record, &staff->_record, sizeof _record);
-  _SetDataPtr(&_record);
-  _SetLoadedSize(DataSize());
-}
+void FCStaff::CloneMemoryFrom(__FCBaseData* source) { _CloneEmbeddedRecordFrom(source); }
 
 FCString* FCStaff::CreateFullNameString() {
   FCTextBlock block(quavix::kInterfaceVersion);

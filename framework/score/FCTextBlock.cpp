@@ -19,14 +19,7 @@ void* FCTextBlock::Allocate() {
   return &_record;
 }
 
-void FCTextBlock::CloneMemoryFrom(__FCBaseData* source) {
-  // Only another text block has 26 record bytes to copy.
-  auto* block = dynamic_cast<FCTextBlock*>(source);
-  if (block == nullptr) return;
-  std::memcpy(&_record, &block->_record, sizeof _record);
-  _SetDataPtr(&_record);
-  _SetLoadedSize(static_cast<std::int32_t>(sizeof _record));
-}
+void FCTextBlock::CloneMemoryFrom(__FCBaseData* source) { _CloneEmbeddedRecordFrom(source); }
 
 FCString* FCTextBlock::CreateRawTextString() {
   FCRawText rawText(quavix::kInterfaceVersion);
