@@ -8,11 +8,6 @@
 namespace host::musicxml {
 namespace {
 
-int Get16(const std::string& body, std::size_t offset) {
-  return static_cast<std::uint16_t>(static_cast<unsigned char>(body[offset]) |
-                                    (static_cast<unsigned char>(body[offset + 1]) << 8));
-}
-
 // The barline of a measure at its left or right end, or none.
 pugi::xml_node BarlineAt(const pugi::xml_node& measure, bool left) {
   for (const pugi::xml_node& barline : measure.children("barline")) {
@@ -52,14 +47,13 @@ void WriteBarline(Patcher& patcher, const pugi::xml_node& measure, bool left, in
 
 // The full name a staff's records give it: staff, text block, raw text.
 std::string NameOf(const RecordStore& store, int staff) {
-  const std::string* record = store.Find(kStaffTag, NumberedKey(static_cast<std::uint16_t>(staff)));
-  if (record == nullptr || record->size() < sizeof(EDTStaff)) return {};
-  const std::string* block =
-      store.Find(kTextBlockTag,
-                 NumberedKey(static_cast<std::uint16_t>(Get16(*record, offsetof(EDTStaff, fullNameBlock)))));
-  if (block == nullptr || block->size() < 2) return {};
+  EDTStaff record;
+  EDTTextBlock2004 block;
+  if (!RecordFrom(store.Find(kStaffTag, NumberedKey(static_cast<std::uint16_t>(staff))), record) ||
+      !RecordFrom(store.Find(kTextBlockTag, NumberedKey(record.fullNameBlock)), block))
+    return {};
   const std::string* text =
-      store.Find(kRawTextTag, NumberedKey(static_cast<std::uint16_t>(Get16(*block, 0))));
+      store.Find(kRawTextTag, NumberedKey(static_cast<std::uint16_t>(block.rawTextNumber)));
   if (text == nullptr) return {};
   return text->substr(0, text->find('\0'));
 }
@@ -143,13 +137,13 @@ KeyPlan::KeyPlan(const ImportedScore& score, const std::string& name) : score_(s
   const RecordStore& store = score.document.Records();
   for (std::size_t m = 0; m < score.measures.size(); ++m) {
     const MeasureOrigin& origin = score.measures[m];
-    const std::string* record =
-        store.Find(quavix::kMeasureTag, NumberedKey(static_cast<std::uint16_t>(m + 1)));
-    if (record == nullptr || record->size() < sizeof(EDTMeasure)) {
+    EDTMeasure record;
+    if (!RecordFrom(store.Find(quavix::kMeasureTag, NumberedKey(static_cast<std::uint16_t>(m + 1))),
+                    record)) {
       Fail(name, "the command removed the record of measure " + std::to_string(m + 1) +
                      ", which cannot be written to MusicXML");
     }
-    const int value = Get16(*record, 2);
+    const int value = static_cast<std::uint16_t>(record.keySignature);
     if (value >= 512) {
       Fail(name, "the command gave measure " + std::to_string(m + 1) + " a non-standard key (" +
                      std::to_string(value) + "), which MusicXML cannot hold");
@@ -225,12 +219,11 @@ std::vector<std::string> WriteRecordChanges(const ImportedScore& score, const Ke
   for (std::size_t m = 0; m < score.measures.size(); ++m) {
     const MeasureOrigin& origin = score.measures[m];
     const std::string where = "measure " + std::to_string(m + 1);
-    const std::string* record =
-        store.Find(quavix::kMeasureTag, NumberedKey(static_cast<std::uint16_t>(m + 1)));
-    if (record == nullptr || record->size() < sizeof(EDTMeasure))
+    EDTMeasure record;
+    if (!RecordFrom(store.Find(quavix::kMeasureTag, NumberedKey(static_cast<std::uint16_t>(m + 1))), record))
       continue;  // the key plan refused it already
     for (const bool left : {false, true}) {
-      const int code = (Get16(*record, left ? 16 : 10) & quavix::measureflag::kBarlineMask) >>
+      const int code = ((left ? record.newFlag : record.meFlag) & quavix::measureflag::kBarlineMask) >>
                        quavix::measureflag::kBarlineShift;
       const int before = left ? origin.leftBarline : origin.rightBarline;
       if (code == before) continue;

@@ -1,5 +1,6 @@
 #include "host/musicxml/ScoreDump.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -58,41 +59,36 @@ std::string TagName(std::uint32_t tag) {
   return name;
 }
 
-long Get16(const std::string& body, std::size_t offset, bool isSigned = true) {
-  if (body.size() < offset + 2) return 0;
-  const auto value = static_cast<std::uint16_t>(static_cast<unsigned char>(body[offset]) |
-                                                (static_cast<unsigned char>(body[offset + 1]) << 8));
-  return isSigned ? static_cast<std::int16_t>(value) : value;
-}
-
 // A text field: up to its NUL or the end of the field.
-std::string TextAt(const std::string& body, std::size_t offset, std::size_t length) {
-  if (body.size() <= offset) return "";
-  const std::string field = body.substr(offset, length);
-  return field.substr(0, field.find('\0'));
+template <std::size_t N>
+std::string TextIn(const char (&field)[N]) {
+  return std::string(field, static_cast<std::size_t>(std::find(field, field + N, '\0') - field));
 }
 
 // What the host's records mean, for the tags the reader makes
 // (ScoreRecords.h); other records show their size only.
 std::vector<Field> FieldsOf(std::uint32_t tag, const std::string& body) {
-  if (tag == quavix::kMeasureTag) {
-    return {Number("key value", Get16(body, 2, false)),
-            Number("right barline", (Get16(body, 10, false) >> 4) & 0xF),
-            Number("left barline", (Get16(body, 16, false) >> 4) & 0xF)};
+  const int barlineShift = quavix::measureflag::kBarlineShift;
+  if (EDTMeasure measure; tag == quavix::kMeasureTag && RecordFrom(&body, measure)) {
+    return {Number("key value", static_cast<std::uint16_t>(measure.keySignature)),
+            Number("right barline", (measure.meFlag & quavix::measureflag::kBarlineMask) >> barlineShift),
+            Number("left barline", (measure.newFlag & quavix::measureflag::kBarlineMask) >> barlineShift)};
   }
-  if (tag == quavix::kMeasureNumberRegionTag) {
-    return {Number("start measure", Get16(body, 132)), Number("end measure", Get16(body, 134) - 1),
-            Number("start number", Get16(body, 140) + 1), Text("prefix", TextAt(body, 142, 24)),
-            Text("suffix", TextAt(body, 166, 30))};
+  if (EDTMeasureNumberRegion region; tag == quavix::kMeasureNumberRegionTag && RecordFrom(&body, region)) {
+    return {Number("start measure", region.startMeasure), Number("end measure", region.endMeasure - 1),
+            Number("start number", region.startNumber + 1), Text("prefix", TextIn(region.prefix)),
+            Text("suffix", TextIn(region.suffix))};
   }
-  if (tag == kStaffTag)
-    return {Number("transposition", Get16(body, 20, false)),
-            Number("full name block", Get16(body, 30, false))};
-  if (tag == kTextBlockTag) return {Number("raw text", Get16(body, 0))};
+  if (EDTStaff staff; tag == kStaffTag && RecordFrom(&body, staff))
+    return {Number("transposition", staff.transposition), Number("full name block", staff.fullNameBlock)};
+  if (EDTTextBlock2004 block; tag == kTextBlockTag && RecordFrom(&body, block))
+    return {Number("raw text", block.rawTextNumber)};
   if (tag == kRawTextTag) return {Text("text", body.substr(0, body.find('\0')))};
-  if (tag == kClefDefTag && body.size() >= 5) {
-    return {Number("middle line steps above C4", Get16(body, 0)), Text("sign", std::string(1, body[2])),
-            Number("line", body[3]), Number("octave change", static_cast<signed char>(body[4]))};
+  if (EDTClefDef clef; tag == kClefDefTag && RecordFrom(&body, clef)) {
+    return {Number("middle line steps above C4", clef.displacementOffset),
+            Text("sign", std::string(1, static_cast<char>(clef.reserved2[0]))),
+            Number("line", clef.reserved2[1]),
+            Number("octave change", static_cast<std::int8_t>(clef.reserved2[2]))};
   }
   return {};
 }

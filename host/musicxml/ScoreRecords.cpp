@@ -8,11 +8,6 @@
 namespace host::musicxml {
 namespace {
 
-template <typename Record>
-std::string BytesOf(const Record& record) {
-  return std::string(reinterpret_cast<const char*>(&record), sizeof record);
-}
-
 // Steps from C4 to the middle line of a five-line staff with this clef.
 int MiddleLineSteps(const Clef& clef) {
   int reference = 6;  // the treble clef's B4, for clefs without a pitch

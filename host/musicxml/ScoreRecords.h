@@ -25,11 +25,14 @@
 #include <pugixml.hpp>
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "host/document/RecordStore.h"
 #include "host/musicxml/PitchMapping.h"
+#include "interface/HostRecords.h"
+#include "interface/MeasureRecords.h"
 #include "interface/RecordTags.h"
 
 namespace host::musicxml {
@@ -83,6 +86,19 @@ class ClefTable {
  private:
   std::vector<Clef> clefs_;
 };
+
+// A record's bytes as stored, and stored bytes as a record: false when they
+// are too few for it.
+template <typename Record>
+std::string BytesOf(const Record& record) {
+  return std::string(reinterpret_cast<const char*>(&record), sizeof record);
+}
+template <typename Record>
+bool RecordFrom(const std::string* bytes, Record& record) {
+  if (bytes == nullptr || bytes->size() < sizeof record) return false;
+  std::memcpy(&record, bytes->data(), sizeof record);
+  return true;
+}
 
 // The barline code of a <bar-style> text, and the text of a code (0-6).
 int BarlineCode(const std::string& barStyle);
