@@ -51,12 +51,14 @@ std::string Where(int measure, int staffId, int layer) {
 // the entry in its errors.
 class NoteEditor {
  public:
-  NoteEditor(const std::string& name, std::string where) : name_(name), where_(std::move(where)) {}
+  // The place is formatted only for an error: this runs for every entry.
+  NoteEditor(const std::string& name, int measure, int staffId, int layer)
+      : name_(name), measure_(measure), staffId_(staffId), layer_(layer) {}
 
   void CheckRange(const WrittenPitch& pitch) const {
     if (pitch.octave < kLowestOctave || pitch.octave > kHighestOctave) {
       Fail(name_, "a note moved to " + ScientificPitch(pitch) + ", outside MusicXML's octaves 0 to 9 (" +
-                      where_ + ")");
+                      Where(measure_, staffId_, layer_) + ")");
     }
   }
 
@@ -80,7 +82,8 @@ class NoteEditor {
     }
     pugi::xml_node unpitched = note.child("unpitched");
     if (after.alter != 0 || !unpitched.child("display-step") || !unpitched.child("display-octave")) {
-      Fail(name_, "an unpitched note changed in a way MusicXML cannot show (" + where_ + ")");
+      Fail(name_, "an unpitched note changed in a way MusicXML cannot show (" +
+                      Where(measure_, staffId_, layer_) + ")");
     }
     if (after.step != before.step)
       patcher.SetText(unpitched.child("display-step"), std::string(1, after.step));
@@ -137,7 +140,7 @@ class NoteEditor {
 
  private:
   const std::string& name_;
-  std::string where_;
+  int measure_, staffId_, layer_;
 };
 
 }  // namespace
@@ -283,14 +286,14 @@ WrittenScore WriteChanges(const ImportedScore& score, const std::string& name) {
       const int staffId = doc.StaffAtSlot(slot);
       for (int layer = 0; layer < doc.MaxLayers(); ++layer) {
         for (const EXENTRY& entry : doc.Entries(staffId, measure, layer)) {
-          const std::string where = Where(measure, staffId, layer);
           const EntryOrigin* origin = score.OriginOf(std::uint32_t{entry.entryNumber});
           if (origin == nullptr || seen[entry.entryNumber]) {
-            Fail(name, "the command added an entry, which cannot be written to MusicXML (" + where + ")");
+            Fail(name, "the command added an entry, which cannot be written to MusicXML (" +
+                           Where(measure, staffId, layer) + ")");
           }
           seen[entry.entryNumber] = true;
           ++seenCount;
-          const NoteEditor editor(name, where);
+          const NoteEditor editor(name, measure, staffId, layer);
           EntryWriter writer(patcher, *origin, keys.EntryKey(*origin, measure, staffId), entry, editor);
           const std::size_t edits = patcher.Count();
           writer.Write();
