@@ -1,7 +1,5 @@
 #include "framework/score/FCMeasure.h"
 
-#include <cstring>
-
 #include "pdk/binding/HostModule.h"
 
 namespace mf = quavix::measureflag;

@@ -1,7 +1,5 @@
 #include "framework/score/FCPage.h"
 
-#include <cstring>
-
 #include "interface/RecordTags.h"
 #include "pdk/binding/HostFunctions.h"
 

@@ -1,7 +1,5 @@
 #include "framework/score/FCStaff.h"
 
-#include <cstring>
-
 #include "framework/notes/FCNoteEntry.h"
 #include "framework/records/RecordKeyFields.h"
 #include "framework/score/FCTextBlock.h"

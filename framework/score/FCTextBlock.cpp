@@ -1,18 +1,12 @@
 #include "framework/score/FCTextBlock.h"
 
-#include <cstring>
-
 #include "framework/text/FCRawText.h"
 #include "framework/text/FCString.h"
 #include "interface/RecordTags.h"
 
-namespace {
-constexpr std::uint32_t kTextBlockTag = quavix::tag::kTextBlock;
-}  // namespace
-
 FCTextBlock::FCTextBlock(QxULong version) : __FCNoInciOther(version) {}
 
-std::uint32_t FCTextBlock::Tag() { return kTextBlockTag; }
+std::uint32_t FCTextBlock::Tag() { return quavix::tag::kTextBlock; }
 
 void* FCTextBlock::Allocate() {
   _SetDataPtr(&_record);

@@ -8,15 +8,11 @@
 #include "interface/RecordTags.h"
 #include "pdk/binding/HostFunctions.h"
 
-namespace {
-constexpr std::uint32_t kRawTextTag = quavix::tag::kRawText;
-}  // namespace
-
 FCRawText::FCRawText(QxULong version) : __FCBaseData(version) {}
 
 FCRawText::~FCRawText() { Deallocate(); }
 
-std::uint32_t FCRawText::Tag() { return GetCustomTag() != 0 ? GetCustomTag() : kRawTextTag; }
+std::uint32_t FCRawText::Tag() { return GetCustomTag() != 0 ? GetCustomTag() : quavix::tag::kRawText; }
 
 std::int32_t FCRawText::DataSize() {
   QxLong size = 0;
